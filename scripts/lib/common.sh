@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Shared by scripts/run and scripts/test: installs what is missing, then configures and builds.
+
+set -euo pipefail
+
+repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+debian_packages=(
+    cmake ninja-build g++ pkg-config zsh
+    qt6-base-dev qt6-declarative-dev qt6-qpa-plugins
+    qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
+    qml6-module-qtquick-layouts qml6-module-qtquick-dialogs qml6-module-qtquick-window
+    qml6-module-qtqml-workerscript qml6-module-qtqml-models qml6-module-qt-labs-platform
+    qml6-module-qttest qcoro-qt6-dev libplist-dev
+    fonts-dejavu-core fonts-material-design-icons-iconfont
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "Installing packages needs root, and sudo is not available: run as root, or install: $*" >&2
+        exit 1
+    fi
+}
+
+install_debian_packages() {
+    local missing=()
+    local package
+    for package in "${debian_packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    as_root apt-get update -qq
+    as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+install_homebrew_packages() {
+    if ! command -v brew >/dev/null 2>&1; then
+        echo "Homebrew is needed to install the build tools: https://brew.sh" >&2
+        exit 1
+    fi
+    local formula
+    for formula in cmake ninja pkg-config qt qcoro libplist; do
+        brew list --versions "$formula" >/dev/null 2>&1 || brew install "$formula"
+    done
+}
+
+ensure_dependencies() {
+    case "$(uname -s)" in
+        Darwin) install_homebrew_packages ;;
+        Linux)
+            if command -v apt-get >/dev/null 2>&1; then
+                install_debian_packages
+            else
+                echo "Only Debian and Ubuntu (apt-get) are supported for automatic installs on Linux." >&2
+                exit 1
+            fi
+            ;;
+        *) echo "Unsupported system: $(uname -s)" >&2; exit 1 ;;
+    esac
+}
+
+build() {
+    cd "$repo_root"
+    if [ ! -f build/CMakeCache.txt ]; then
+        cmake --preset dev
+    fi
+    cmake --build build
+}

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "Platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const auto simulatedDockVariable = u"BERTHWISE_SIMULATED_DOCK"_s;
+
+// Only an absolute path may replace a system program; anything else would resolve against an
+// unpredictable working directory.
+QString overridden(const char* variable, const QString& fallback) {
+    const QString value = qEnvironmentVariable(variable);
+    return !value.isEmpty() && QDir::isAbsolutePath(value) ? value : fallback;
+}
+
+#ifndef Q_OS_MACOS
+QString simulatorExecutablesFolder() {
+    // An installed app keeps the simulator beside it; a build tree has it at a fixed place.
+    const QString besideApp =
+        QCoreApplication::instance()
+            ? QDir(QCoreApplication::applicationDirPath()).filePath(u"../libexec/berthwise-simulator"_s)
+            : QString();
+    if (!besideApp.isEmpty() && QFileInfo::exists(besideApp + u"/defaults"_s))
+        return QDir::cleanPath(besideApp);
+    return QStringLiteral(BERTHWISE_SIMULATOR_DIR);
+}
+
+// Computed from the environment rather than QStandardPaths so that the app, whose tests run in
+// QStandardPaths' test mode, and the simulator's processes always agree on the folder.
+QString simulatedDockDataFolder() {
+    const QString explicitFolder = qEnvironmentVariable("BERTHWISE_SIMULATED_DOCK");
+    if (QDir::isAbsolutePath(explicitFolder))
+        return explicitFolder;
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!QDir::isAbsolutePath(dataHome))
+        dataHome = QDir::homePath() + u"/.local/share"_s;
+    return dataHome + u"/Berthwise/SimulatedDock"_s;
+}
+#endif
+
+} // namespace
+
+Platform Platform::current() {
+    Platform platform;
+    platform.homeFolder = QDir::homePath();
+    platform.temporaryFolder = QDir::tempPath();
+#ifdef Q_OS_MACOS
+    platform.applicationSupportFolder = platform.homeFolder + u"/Library/Application Support/Berthwise"_s;
+    platform.dockPreferencesFile = platform.homeFolder + u"/Library/Preferences/com.apple.dock.plist"_s;
+    platform.shellPath = overridden("BERTHWISE_SHELL", u"/bin/zsh"_s);
+    platform.defaultsPath = overridden("BERTHWISE_DEFAULTS", u"/usr/bin/defaults"_s);
+    platform.killallPath = overridden("BERTHWISE_KILLALL", u"/usr/bin/killall"_s);
+#else
+    platform.applicationSupportFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Berthwise"_s;
+    platform.simulatorFolder = simulatorExecutablesFolder();
+    platform.simulatedDockFolder = simulatedDockDataFolder();
+    platform.dockPreferencesFile = platform.simulatedDockFolder + u"/com.apple.dock.plist"_s;
+    platform.shellPath = overridden("BERTHWISE_SHELL", u"/bin/zsh"_s);
+    platform.defaultsPath = overridden("BERTHWISE_DEFAULTS", platform.simulatorFolder + u"/defaults"_s);
+    platform.killallPath = overridden("BERTHWISE_KILLALL", platform.simulatorFolder + u"/killall"_s);
+#endif
+    return platform;
+}
+
+QProcessEnvironment Platform::childEnvironment() const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!simulatorFolder.isEmpty()) {
+        const QString path = environment.value(u"PATH"_s);
+        environment.insert(u"PATH"_s, path.isEmpty() ? simulatorFolder : simulatorFolder + u':' + path);
+    }
+    if (!simulatedDockFolder.isEmpty())
+        environment.insert(simulatedDockVariable, simulatedDockFolder);
+    return environment;
+}
+
+QString Platform::backupsFolder() const {
+    return applicationSupportFolder + u"/Backups"_s;
+}
+
+QString Platform::profilesFile() const {
+    return applicationSupportFolder + u"/Profiles.json"_s;
+}
+
+QString Platform::schedulesFile() const {
+    return applicationSupportFolder + u"/schedules.json"_s;
+}

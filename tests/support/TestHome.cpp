@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "TestHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const char* const isolatedVariables[] = {"HOME",
+                                         "XDG_DATA_HOME",
+                                         "XDG_CONFIG_HOME",
+                                         "TMPDIR",
+                                         "BERTHWISE_SIMULATED_DOCK",
+                                         "BERTHWISE_RECORD_FILE"};
+}
+
+TestHome::TestHome() {
+    for (const char* name : isolatedVariables)
+        m_savedEnvironment.append({name, qgetenv(name)});
+    const QByteArray root = QFile::encodeName(m_dir.path());
+    QDir(m_dir.path()).mkpath(u"tmp"_s);
+    qputenv("HOME", root);
+    qputenv("XDG_DATA_HOME", root + "/.local/share");
+    qputenv("XDG_CONFIG_HOME", root + "/.config");
+    qputenv("TMPDIR", root + "/tmp");
+    qputenv("BERTHWISE_SIMULATED_DOCK", root + "/SimulatedDock");
+    qputenv("BERTHWISE_RECORD_FILE", root + "/calls.jsonl");
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+TestHome::~TestHome() {
+    for (const auto& [name, value] : m_savedEnvironment) {
+        if (value.isNull())
+            qunsetenv(name.constData());
+        else
+            qputenv(name.constData(), value);
+    }
+}
+
+Platform TestHome::platform() const {
+    return Platform::current();
+}
+
+Platform TestHome::recordingPlatform() const {
+    Platform recording = platform();
+    const QString recorder = QStringLiteral(BERTHWISE_RECORDER);
+    recording.shellPath = recorder;
+    recording.defaultsPath = recorder;
+    recording.killallPath = recorder;
+    return recording;
+}
+
+QString TestHome::recordFile() const {
+    return m_dir.filePath(u"calls.jsonl"_s);
+}
+
+QList<QStringList> TestHome::recordedCalls() const {
+    QFile file(recordFile());
+    QList<QStringList> calls;
+    if (!file.open(QIODevice::ReadOnly))
+        return calls;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.isEmpty())
+            continue;
+        QStringList call;
+        for (const QJsonValue& value : QJsonDocument::fromJson(line).array())
+            call.append(value.toString());
+        calls.append(call);
+    }
+    return calls;
+}
+
+QStringList TestHome::recordedScripts() const {
+    QStringList scripts;
+    for (const QStringList& call : recordedCalls()) {
+        if (call.size() == 3 && call.at(1) == u"-lc"_s)
+            scripts.append(call.at(2));
+    }
+    return scripts;
+}
+
+void TestHome::clearRecords() const {
+    QFile::remove(recordFile());
+}
+
+int TestHome::dockRestarts() const {
+    QFile file(m_dir.filePath(u"SimulatedDock/Dock.restarts"_s));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.readAll().trimmed().toInt();
+}
