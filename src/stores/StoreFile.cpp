@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "StoreFile.h"
+
+#include "dock/Error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+
+#include <filesystem>
+#include <system_error>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The system's reasons come without a full stop; the messages are sentences.
+QString sentence(const QString& text) {
+    return text.endsWith(u'.') ? text : text + u'.';
+}
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QByteArray StoreFile::read(const QString& path, const QString& what) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(sentence(u"Couldn't read %1 '%2': %3"_s.arg(what, shown(path), file.errorString())));
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw Error(sentence(u"Couldn't read %1 '%2': %3"_s.arg(what, shown(path), file.errorString())));
+    return data;
+}
+
+void StoreFile::write(const QString& path, const QByteArray& data, const QString& what) {
+    // QSaveFile writes beside the target and renames over it only on commit; on any failure its
+    // destructor discards the scratch file, whichever way this function is left.
+    QSaveFile file(path);
+    const auto failed = [&] {
+        return Error(sentence(u"Couldn't save %1 '%2': %3"_s.arg(what, shown(path), file.errorString())));
+    };
+    // Unbuffered: through its buffer, a write that a full disk cuts short is not reported, and
+    // commit() would put a truncated file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw failed();
+    for (qint64 written = 0; written < data.size();) {
+        const qint64 chunk = file.write(data.constData() + written, data.size() - written);
+        if (chunk <= 0)
+            throw failed();
+        written += chunk;
+    }
+    if (!file.commit())
+        throw failed();
+}
+
+void StoreFile::remove(const QString& path, const QString& what) {
+    QFile file(path);
+    if (!file.remove())
+        throw Error(sentence(u"Couldn't delete %1 '%2': %3"_s.arg(what, shown(path), file.errorString())));
+}
+
+void StoreFile::makeFolder(const QString& path) {
+    // std::filesystem, unlike QDir::mkpath, says why a folder could not be made.
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(path).toStdString()), error);
+    if (error) {
+        throw Error(sentence(u"Couldn't create the folder '%1': %2"_s.arg(
+            shown(path), QString::fromLocal8Bit(error.message()))));
+    }
+}
+
+void StoreFile::keepAsideIfUndecodable(const QString& path, const QString& what,
+                                       const std::function<bool(const QByteArray&)>& decodes) {
+    if (!QFileInfo::exists(path))
+        return;
+    const QByteArray data = read(path, what);
+    if (decodes(data))
+        return;
+    const QString stem = path + u".unreadable-"_s + timestamp(QDateTime::currentDateTime());
+    QString aside = stem;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = stem + u'-' + QString::number(n);
+    write(aside, data, u"a copy of %1"_s.arg(what));
+}
+
+QString StoreFile::timestamp(const QDateTime& moment) {
+    return QLocale::c().toString(moment.toLocalTime(), u"yyyyMMdd-HHmmss"_s);
+}

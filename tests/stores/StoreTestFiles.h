@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+// Whole-file reads and writes for the stores' tests, and the hand-written files in tests/data/stores.
+namespace StoreTestFiles {
+
+inline QByteArray content(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QByteArray data(const QString& name) {
+    return content(QStringLiteral(BERTHWISE_STORES_TEST_DATA) + u'/' + name);
+}
+
+inline void write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// The hand-written list `name` with `key` of its first record set to `value`, or removed when
+// `value` is undefined.
+inline QByteArray withFirst(const QString& name, const QString& key, const QJsonValue& value) {
+    QJsonArray records = QJsonDocument::fromJson(data(name)).array();
+    QJsonObject first = records.first().toObject();
+    if (value.isUndefined())
+        first.remove(key);
+    else
+        first.insert(key, value);
+    records.replace(0, first);
+    return QJsonDocument(records).toJson();
+}
+
+} // namespace StoreTestFiles
