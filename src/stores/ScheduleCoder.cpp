@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#include "ScheduleCoder.h"
+
+#include "StrictJson.h"
+#include "dock/Error.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const auto idKey = u"id"_s;
+const auto profileIDKey = u"profileID"_s;
+const auto hourKey = u"hour"_s;
+const auto minuteKey = u"minute"_s;
+const auto daysKey = u"days"_s;
+const auto isEnabledKey = u"isEnabled"_s;
+const auto lastAppliedDateKey = u"lastAppliedDate"_s;
+
+// 2001-01-01T00:00:00Z, the origin of the stored dates, in milliseconds since the Unix epoch.
+constexpr qint64 referenceDateMSecs = 978'307'200'000;
+// Far beyond any real date, yet small enough that the conversion to milliseconds cannot overflow.
+constexpr double largestSeconds = 1e14;
+
+double secondsSinceReferenceDate(const QDateTime& date) {
+    return double(date.toMSecsSinceEpoch() - referenceDateMSecs) / 1000.0;
+}
+
+QDateTime dateFromSecondsSinceReferenceDate(double seconds) {
+    return QDateTime::fromMSecsSinceEpoch(qRound64(seconds * 1000.0) + referenceDateMSecs, Qt::UTC);
+}
+
+int smallInteger(const QJsonObject& object, const QString& key) {
+    const qint64 value = StrictJson::integer(object, key);
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        StrictJson::fail(key, u"is out of range"_s);
+    return int(value);
+}
+
+QJsonObject toJson(const DockSchedule& schedule) {
+    QJsonArray days;
+    for (Weekday day : schedule.days)
+        days.append(rawValue(day));
+    QJsonObject object{
+        {idKey, StrictJson::uuidText(schedule.id)},
+        {profileIDKey, StrictJson::uuidText(schedule.profileID)},
+        {hourKey, schedule.hour},
+        {minuteKey, schedule.minute},
+        {daysKey, days},
+        {isEnabledKey, schedule.isEnabled},
+    };
+    if (schedule.lastAppliedDate) {
+        if (!schedule.lastAppliedDate->isValid())
+            StrictJson::fail(lastAppliedDateKey, u"has no date to write"_s);
+        object.insert(lastAppliedDateKey, secondsSinceReferenceDate(*schedule.lastAppliedDate));
+    }
+    return object;
+}
+
+DockSchedule fromJson(const QJsonValue& value) {
+    if (!value.isObject())
+        throw Error(u"a schedule is not a JSON object"_s);
+    const QJsonObject object = value.toObject();
+    DockSchedule schedule;
+    schedule.id = StrictJson::uuid(object, idKey);
+    schedule.profileID = StrictJson::uuid(object, profileIDKey);
+    schedule.hour = smallInteger(object, hourKey);
+    schedule.minute = smallInteger(object, minuteKey);
+    const QJsonValue days = StrictJson::required(object, daysKey);
+    if (!days.isArray())
+        StrictJson::fail(daysKey, u"is not a list of days"_s);
+    for (const QJsonValue& day : days.toArray()) {
+        const double raw = StrictJson::number(day, daysKey);
+        const auto weekday =
+            std::trunc(raw) == raw && std::abs(raw) < 100 ? weekdayFromRawValue(int(raw)) : std::nullopt;
+        if (!weekday)
+            StrictJson::fail(daysKey, u"holds a day other than 1 (Sunday) to 7 (Saturday)"_s);
+        schedule.days.insert(*weekday);
+    }
+    schedule.isEnabled = StrictJson::boolean(object, isEnabledKey);
+    if (const QJsonValue date = object.value(lastAppliedDateKey); !date.isUndefined() && !date.isNull()) {
+        const double seconds = StrictJson::number(date, lastAppliedDateKey);
+        if (!(std::abs(seconds) < largestSeconds))
+            StrictJson::fail(lastAppliedDateKey, u"is out of range"_s);
+        schedule.lastAppliedDate = dateFromSecondsSinceReferenceDate(seconds);
+    }
+    return schedule;
+}
+
+} // namespace
+
+QByteArray ScheduleCoder::encodeList(const QList<DockSchedule>& schedules) {
+    QJsonArray array;
+    for (const DockSchedule& schedule : schedules)
+        array.append(toJson(schedule));
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+QList<DockSchedule> ScheduleCoder::decodeList(const QByteArray& json) {
+    const QJsonDocument document = StrictJson::parse(json);
+    if (!document.isArray())
+        throw Error(u"the file does not hold a list of schedules"_s);
+    QList<DockSchedule> schedules;
+    for (const QJsonValue& value : document.array())
+        schedules.append(fromJson(value));
+    return schedules;
+}
+
+bool ScheduleCoder::decodesAsList(const QByteArray& json) {
+    try {
+        (void)decodeList(json);
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
+}

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+#include "StoreTestFiles.h"
+#include "TestHome.h"
+#include "stores/ScheduleStore.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace StoreTestFiles;
+
+namespace {
+
+const auto schedulesData = u"schedules.json"_s;
+
+DockSchedule scheduleOn(const QList<Weekday>& days, int hour = 0, int minute = 0) {
+    DockSchedule schedule;
+    schedule.days = std::set(days.begin(), days.end());
+    schedule.hour = hour;
+    schedule.minute = minute;
+    return schedule;
+}
+
+} // namespace
+
+class ScheduleStoreTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void timeString_data() {
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("minute");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("midnight hour") << 0 << 5 << u"12:05 AM"_s;
+        QTest::newRow("morning") << 9 << 30 << u"9:30 AM"_s;
+        QTest::newRow("noon") << 12 << 0 << u"12:00 PM"_s;
+        QTest::newRow("last minute") << 23 << 59 << u"11:59 PM"_s;
+    }
+
+    void timeString() {
+        QFETCH(int, hour);
+        QFETCH(int, minute);
+        QFETCH(QString, expected);
+        QCOMPARE(scheduleOn({}, hour, minute).timeString(), expected);
+    }
+
+    void daysSummary_data() {
+        using enum Weekday;
+        QTest::addColumn<QList<Weekday>>("days");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("all") << QList{saturday, sunday, monday, tuesday, wednesday, thursday, friday}
+                             << u"Every day"_s;
+        QTest::newRow("weekdays") << QList{friday, monday, tuesday, wednesday, thursday} << u"Weekdays"_s;
+        QTest::newRow("weekends") << QList{saturday, sunday} << u"Weekends"_s;
+        QTest::newRow("six days") << QList{monday, tuesday, wednesday, thursday, friday, saturday}
+                                  << u"M T W T F S"_s;
+        QTest::newRow("weekdays but wednesday") << QList{monday, tuesday, thursday, friday} << u"M T T F"_s;
+        QTest::newRow("sunday to wednesday") << QList{wednesday, sunday, tuesday, monday} << u"S M T W"_s;
+        QTest::newRow("three") << QList{friday, monday, wednesday} << u"Monday, Wednesday, Friday"_s;
+        QTest::newRow("friday and saturday") << QList{saturday, friday} << u"Friday, Saturday"_s;
+        QTest::newRow("around the weekend")
+            << QList{saturday, monday, sunday} << u"Sunday, Monday, Saturday"_s;
+        QTest::newRow("none") << QList<Weekday>{} << QString();
+    }
+
+    void daysSummary() {
+        QFETCH(QList<Weekday>, days);
+        QFETCH(QString, expected);
+        QCOMPARE(scheduleOn(days).daysSummary(), expected);
+    }
+
+    void readsAndWritesBackTheFileFormat() {
+        TestHome home;
+        const ScheduleStore store(home.platform().applicationSupportFolder);
+        write(store.schedulesFileURL(), data(schedulesData));
+
+        const QList<DockSchedule> schedules = store.loadSchedules();
+        QCOMPARE(schedules.size(), 2);
+        QCOMPARE(schedules[0].id, QUuid::fromString(u"5e0c7a1b-2d3f-4a5b-8c9d-0e1f2a3b4c5d"_s));
+        QCOMPARE(schedules[0].days, (std::set{Weekday::monday, Weekday::tuesday, Weekday::wednesday,
+                                              Weekday::thursday, Weekday::friday}));
+        QCOMPARE(schedules[0].lastAppliedDate,
+                 QDateTime::fromString(u"2025-03-14T13:00:00.250Z"_s, Qt::ISODateWithMs));
+        QCOMPARE(schedules[1].days, (std::set{Weekday::sunday, Weekday::saturday}));
+        QVERIFY(!schedules[1].isEnabled && !schedules[1].lastAppliedDate);
+
+        store.saveSchedules(schedules);
+        const QByteArray written = content(store.schedulesFileURL());
+        QVERIFY2(!written.contains(' ') && !written.contains('\n'), written.constData());
+        // Days as 1 (Sunday) to 7 (Saturday), reference-date seconds, no key for a missing date.
+        QCOMPARE(QJsonDocument::fromJson(written), QJsonDocument::fromJson(data(schedulesData)));
+    }
+
+    void rejectsTheWholeFileAndKeepsItAside_data() {
+        QTest::addColumn<QByteArray>("file");
+        const auto set = [](const QString& key, const QJsonValue& value) {
+            return withFirst(schedulesData, key, value);
+        };
+        QTest::newRow("day 0") << data(u"schedules-day0.json"_s);
+        QTest::newRow("day 8") << data(u"schedules-day8.json"_s);
+        QTest::newRow("day as text") << set(u"days"_s, QJsonArray{u"2"_s});
+        QTest::newRow("fractional minute") << set(u"minute"_s, 30.5);
+        QTest::newRow("no isEnabled") << set(u"isEnabled"_s, QJsonValue::Undefined);
+        QTest::newRow("date as text") << set(u"lastAppliedDate"_s, u"2025-03-14T13:00:00Z"_s);
+        QTest::newRow("not JSON") << QByteArray("[{\"hour\":");
+    }
+
+    void rejectsTheWholeFileAndKeepsItAside() {
+        QFETCH(QByteArray, file);
+        TestHome home;
+        const ScheduleStore store(home.platform().applicationSupportFolder);
+        const QString path = store.schedulesFileURL();
+        write(path, file);
+        QVERIFY(store.loadSchedules().isEmpty());
+        QCOMPARE(content(path), file);
+
+        const QList schedules{scheduleOn({Weekday::monday}, 7, 15)};
+        store.saveSchedules(schedules);
+        QCOMPARE(store.loadSchedules(), schedules);
+        store.saveSchedules({});
+        const QDir folder = QFileInfo(path).absoluteDir();
+        const QStringList aside = folder.entryList({u"schedules.json.*"_s});
+        QCOMPARE(aside.size(), 1);
+        QVERIFY(QRegularExpression(u"^schedules\\.json\\.unreadable-[0-9]{8}-[0-9]{6}$"_s)
+                    .match(aside[0])
+                    .hasMatch());
+        QCOMPARE(content(folder.filePath(aside[0])), file);
+    }
+};
+
+QTEST_GUILESS_MAIN(ScheduleStoreTest)
+#include "tst_schedulestore.moc"
