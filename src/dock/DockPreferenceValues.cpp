@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: MIT
+#include "DockPreferenceValues.h"
+
+#include <plist/plist.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+struct PlistFree {
+    void operator()(plist_t node) const { plist_free(node); }
+};
+using PlistPtr = std::unique_ptr<void, PlistFree>;
+
+// 2^63 is exact as a double, so the comparison itself cannot round a too-large value into range.
+std::optional<qint64> truncatedToInteger(double value) {
+    constexpr double limit = 9223372036854775808.0;
+    if (!std::isfinite(value) || value >= limit || value < -limit)
+        return std::nullopt;
+    return static_cast<qint64>(std::trunc(value));
+}
+
+// One place says which key holds which kind of value; each source only knows how to produce the kinds.
+template <typename Source> DockPreferenceValues collect(const Source& source) {
+    DockPreferenceValues values;
+    values.tileSize = source.integer(DockPreferenceKey::tileSize);
+    values.largeSize = source.integer(DockPreferenceKey::largeSize);
+    values.magnification = source.boolean(DockPreferenceKey::magnification);
+    values.autoHide = source.boolean(DockPreferenceKey::autoHide);
+    values.autoHideDelay = source.real(DockPreferenceKey::autoHideDelay);
+    values.autoHideTimeModifier = source.real(DockPreferenceKey::autoHideTimeModifier);
+    values.showRecents = source.boolean(DockPreferenceKey::showRecents);
+    values.minimizeToApplication = source.boolean(DockPreferenceKey::minimizeToApplication);
+    values.showHidden = source.boolean(DockPreferenceKey::showHidden);
+    values.staticOnly = source.boolean(DockPreferenceKey::staticOnly);
+    values.showProcessIndicators = source.boolean(DockPreferenceKey::showProcessIndicators);
+    values.orientation = source.text(DockPreferenceKey::orientation);
+    values.minimizeEffect = source.text(DockPreferenceKey::minimizeEffect);
+    return values;
+}
+
+class TextSource {
+public:
+    explicit TextSource(const std::map<DockPreferenceKey, QString>& texts)
+        : m_texts(texts) {}
+
+    [[nodiscard]] std::optional<qint64> integer(DockPreferenceKey key) const {
+        const QString* found = lookUp(key);
+        return found ? DockPreferenceValues::integerFromText(*found) : std::nullopt;
+    }
+    [[nodiscard]] std::optional<bool> boolean(DockPreferenceKey key) const {
+        const QString* found = lookUp(key);
+        return found ? DockPreferenceValues::booleanFromText(*found) : std::nullopt;
+    }
+    [[nodiscard]] std::optional<double> real(DockPreferenceKey key) const {
+        const QString* found = lookUp(key);
+        return found ? DockPreferenceValues::realFromText(*found) : std::nullopt;
+    }
+    [[nodiscard]] std::optional<QString> text(DockPreferenceKey key) const {
+        const QString* found = lookUp(key);
+        return found ? std::optional<QString>(*found) : std::nullopt;
+    }
+
+private:
+    [[nodiscard]] const QString* lookUp(DockPreferenceKey key) const {
+        const auto found = m_texts.find(key);
+        return found == m_texts.end() ? nullptr : &found->second;
+    }
+
+    const std::map<DockPreferenceKey, QString>& m_texts;
+};
+
+// Numbers and booleans are interchangeable here, as they are in the preferences system: a key
+// written with -bool may be read as a number and the other way round.
+class PropertyListSource {
+public:
+    explicit PropertyListSource(plist_t dictionary)
+        : m_dictionary(dictionary) {}
+
+    [[nodiscard]] std::optional<qint64> integer(DockPreferenceKey key) const {
+        plist_t node = lookUp(key);
+        switch (node ? plist_get_node_type(node) : PLIST_NONE) {
+        case PLIST_UINT: {
+            uint64_t value = 0;
+            plist_get_uint_val(node, &value);
+            // Negative integers are stored in two's complement.
+            return static_cast<qint64>(value);
+        }
+        case PLIST_REAL: {
+            double value = 0;
+            plist_get_real_val(node, &value);
+            return truncatedToInteger(value);
+        }
+        case PLIST_BOOLEAN:
+            return booleanValue(node) ? 1 : 0;
+        default:
+            return std::nullopt;
+        }
+    }
+
+    [[nodiscard]] std::optional<bool> boolean(DockPreferenceKey key) const {
+        plist_t node = lookUp(key);
+        if (node && plist_get_node_type(node) == PLIST_BOOLEAN)
+            return booleanValue(node);
+        const std::optional<double> number = real(key);
+        return number ? std::optional<bool>(*number != 0) : std::nullopt;
+    }
+
+    [[nodiscard]] std::optional<double> real(DockPreferenceKey key) const {
+        plist_t node = lookUp(key);
+        switch (node ? plist_get_node_type(node) : PLIST_NONE) {
+        case PLIST_UINT: {
+            uint64_t value = 0;
+            plist_get_uint_val(node, &value);
+            return static_cast<double>(static_cast<qint64>(value));
+        }
+        case PLIST_REAL: {
+            double value = 0;
+            plist_get_real_val(node, &value);
+            return value;
+        }
+        case PLIST_BOOLEAN:
+            return booleanValue(node) ? 1.0 : 0.0;
+        default:
+            return std::nullopt;
+        }
+    }
+
+    [[nodiscard]] std::optional<QString> text(DockPreferenceKey key) const {
+        plist_t node = lookUp(key);
+        if (!node || plist_get_node_type(node) != PLIST_STRING)
+            return std::nullopt;
+        uint64_t length = 0;
+        const char* bytes = plist_get_string_ptr(node, &length);
+        return QString::fromUtf8(bytes, qsizetype(length));
+    }
+
+private:
+    [[nodiscard]] plist_t lookUp(DockPreferenceKey key) const {
+        return plist_dict_get_item(m_dictionary, rawValue(key).toUtf8().constData());
+    }
+
+    [[nodiscard]] static bool booleanValue(plist_t node) {
+        uint8_t value = 0;
+        plist_get_bool_val(node, &value);
+        return value != 0;
+    }
+
+    plist_t m_dictionary;
+};
+
+} // namespace
+
+std::optional<qint64> DockPreferenceValues::integerFromText(QStringView text) {
+    const QStringView digits = text.startsWith(u'+') || text.startsWith(u'-') ? text.mid(1) : text;
+    const bool plainInteger = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    if (plainInteger) {
+        bool ok = false;
+        const qint64 value = text.toLongLong(&ok);
+        // Too many digits for 64 bits: no number a reader could use.
+        return ok ? std::optional<qint64>(value) : std::nullopt;
+    }
+    // Sizes the Dock computes itself are stored as reals, such as 36.5714282989502.
+    const std::optional<double> real = realFromText(text);
+    return real ? truncatedToInteger(*real) : std::nullopt;
+}
+
+std::optional<bool> DockPreferenceValues::booleanFromText(QStringView text) {
+    const QString lowered = text.toString().toLower();
+    if (lowered == u"1" || lowered == u"true" || lowered == u"yes")
+        return true;
+    if (lowered == u"0" || lowered == u"false" || lowered == u"no")
+        return false;
+    return std::nullopt;
+}
+
+std::optional<double> DockPreferenceValues::realFromText(QStringView text) {
+    // QStringView::toDouble tolerates surrounding spaces; the whole text must be the number.
+    if (text.isEmpty() || text.front().isSpace() || text.back().isSpace())
+        return std::nullopt;
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+DockPreferenceValues DockPreferenceValues::fromTexts(const std::map<DockPreferenceKey, QString>& texts) {
+    return collect(TextSource(texts));
+}
+
+DockPreferenceValues DockPreferenceValues::fromPropertyList(const QByteArray& data) {
+    if (data.isEmpty() || data.size() > qsizetype(std::numeric_limits<uint32_t>::max()))
+        return {};
+    plist_t parsed = nullptr;
+    plist_from_memory(data.constData(), uint32_t(data.size()), &parsed);
+    const PlistPtr root(parsed);
+    if (!root || plist_get_node_type(root.get()) != PLIST_DICT)
+        return {};
+    return collect(PropertyListSource(root.get()));
+}
+
+CapturedDockConfiguration DockPreferenceValues::configuration() const {
+    CapturedDockConfiguration configuration;
+    configuration.dockSize = tileSize.value_or(configuration.dockSize);
+    configuration.magnification = magnification.value_or(configuration.magnification);
+    configuration.magnificationSize = largeSize.value_or(configuration.magnificationSize);
+    configuration.autoHide = autoHide.value_or(configuration.autoHide);
+    configuration.fastAutoHide =
+        autoHideDelay && *autoHideDelay == 0 && autoHideTimeModifier && *autoHideTimeModifier < 0.5;
+    configuration.showRecentApps = showRecents.value_or(configuration.showRecentApps);
+    configuration.minimizeToApplication = minimizeToApplication.value_or(configuration.minimizeToApplication);
+    configuration.showHidden = showHidden.value_or(configuration.showHidden);
+    configuration.showOnlyRunningApps = staticOnly.value_or(configuration.showOnlyRunningApps);
+    configuration.showProcessIndicators = showProcessIndicators.value_or(configuration.showProcessIndicators);
+    if (const auto position = orientation ? dockPositionFromRawValue(*orientation) : std::nullopt)
+        configuration.orientation = *position;
+    if (const auto effect = minimizeEffect ? minimizeEffectFromRawValue(*minimizeEffect) : std::nullopt)
+        configuration.minimizeEffect = *effect;
+    return configuration;
+}
