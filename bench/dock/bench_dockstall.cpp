@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// The interface thread's longest pause while the Dock is read and while a configuration is applied,
+// seen by a 1 ms timer on that thread. Anything under 8 ms keeps animations smooth. Two baselines
+// help read the figures: the timer alone, and thirteen `defaults` runs started by an outside shell,
+// which compete for the processor exactly as the reads do but without any of Berthwise's code.
+#include "BenchDock.h"
+#include "RunTask.h"
+#include "TestHome.h"
+#include "dock/DockService.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int rounds = 20;
+
+// Runs the work while a 1 ms timer ticks, and returns the longest gap between two ticks in ms.
+double longestStall(const std::function<void()>& work) {
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    ticker.setInterval(1);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    clock.start();
+    ticker.start();
+    work();
+    longest = std::max(longest, clock.nsecsElapsed() - last);
+    ticker.stop();
+    return double(longest) / 1e6;
+}
+
+QList<double> stalls(int count, const std::function<void(int)>& work) {
+    QList<double> result;
+    for (int i = 0; i < count; ++i)
+        result.append(longestStall([&work, i] { work(i); }));
+    return result;
+}
+
+void report(const char* what, const QList<double>& measured) {
+    std::printf("%-28s median %6.2f ms, worst %6.2f ms over %lld runs\n", what, median(measured),
+                *std::max_element(measured.begin(), measured.end()), qlonglong(measured.size()));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    TestHome home;
+    const DockService dock{ShellService(home.platform())};
+    runTask(dock.applyConfiguration(usedDock()));
+    runTask(dock.readConfiguration());
+
+    QString outsideBurst = u"for key in"_s;
+    for (DockPreferenceKey key : allDockPreferenceKeys)
+        outsideBurst += u' ' + rawValue(key);
+    outsideBurst += u"; do defaults read com.apple.dock $key >/dev/null 2>&1 & done; wait"_s;
+
+    const QList<double> idle = stalls(rounds, [](int) {
+        QEventLoop loop;
+        QTimer::singleShot(25, &loop, &QEventLoop::quit);
+        loop.exec();
+    });
+    const QList<double> outside = stalls(rounds, [&dock, &outsideBurst](int) {
+        runTask(dock.shell().run(u"/bin/sh"_s, {u"-c"_s, outsideBurst}));
+    });
+    const QList<double> reading = stalls(rounds, [&dock](int) { runTask(dock.readConfiguration()); });
+    const QList<double> applying = stalls(5, [&dock](int i) {
+        CapturedDockConfiguration configuration = usedDock();
+        configuration.dockSize += i;
+        runTask(dock.applyConfiguration(configuration));
+    });
+
+    std::printf("longest pause of the interface thread (target < 8 ms)\n");
+    report("timer alone", idle);
+    report("13 reads by an outside shell", outside);
+    report("readConfiguration", reading);
+    report("applyConfiguration", applying);
+    return 0;
+}
