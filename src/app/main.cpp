@@ -1,4 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "DockViewModelSingleton.h"
+#include "platform/Platform.h"
+#include "state/DockViewModel.h"
+
 #include <QApplication>
 #include <QQmlApplicationEngine>
 #include <QtQml/QQmlExtensionPlugin>
@@ -12,7 +16,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(u"Berthwise"_s);
     QApplication::setApplicationVersion(QStringLiteral(BERTHWISE_VERSION));
 
+    DockViewModel viewModel(Platform::current());
+    DockViewModelSingleton::setInstance(&viewModel);
+
     QQmlApplicationEngine engine;
+    engine.addImportPath(u"qrc:/qt/qml"_s);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); },
         Qt::QueuedConnection);

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+#include "TestProbe.h"
+
+#include "TestHome.h"
+#include "state/DockViewModel.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QQuickItem>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The smallest preferences file the Dock would accept: a dictionary with one key.
+const QByteArray minimalDockPreferences = R"(<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
+<plist version="1.0">
+<dict>
+	<key>tilesize</key>
+	<integer>48</integer>
+</dict>
+</plist>
+)";
+
+QAccessibleInterface* accessibleInterface(QQuickItem* item) {
+    return item ? QAccessible::queryAccessibleInterface(item) : nullptr;
+}
+
+} // namespace
+
+TestProbe::TestProbe(const TestHome& home, DockViewModel& viewModel, QObject* parent)
+    : QObject(parent)
+    , m_home(home)
+    , m_viewModel(viewModel) {}
+
+QStringList TestProbe::recordedScripts() const {
+    return m_home.recordedScripts();
+}
+
+QVariantList TestProbe::recordedCalls() const {
+    QVariantList calls;
+    for (const QStringList& call : m_home.recordedCalls())
+        calls.append(call);
+    return calls;
+}
+
+void TestProbe::clearRecords() const {
+    m_home.clearRecords();
+}
+
+int TestProbe::dockRestarts() const {
+    return m_home.dockRestarts();
+}
+
+bool TestProbe::waitUntilIdle() const {
+    return QTest::qWaitFor([this] { return !m_viewModel.isWorking(); }, 60'000);
+}
+
+QString TestProbe::homeFolder() const {
+    return m_home.path();
+}
+
+QString TestProbe::dockPreferencesFile() const {
+    return m_viewModel.backupService().shell().platform().dockPreferencesFile;
+}
+
+void TestProbe::writeDockPreferences() const {
+    const QString path = dockPreferencesFile();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(minimalDockPreferences);
+}
+
+void TestProbe::removeDockPreferences() const {
+    QFile::remove(dockPreferencesFile());
+}
+
+QStringList TestProbe::backupFiles() const {
+    const QString folder = m_viewModel.backupService().shell().platform().backupsFolder();
+    QStringList files;
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
+        files.append(entry.absoluteFilePath());
+    return files;
+}
+
+QString TestProbe::writeFile(const QString& relativePath, const QString& contents) const {
+    const QString path = QDir(m_home.path()).filePath(relativePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(contents.toUtf8());
+    return path;
+}
+
+bool TestProbe::fileExists(const QString& absolutePath) const {
+    return QFileInfo::exists(absolutePath);
+}
+
+bool TestProbe::accessibleAction(QQuickItem* item, const QString& action) const {
+    QAccessibleInterface* accessible = accessibleInterface(item);
+    QAccessibleActionInterface* actions = accessible ? accessible->actionInterface() : nullptr;
+    if (!actions || !actions->actionNames().contains(action))
+        return false;
+    actions->doAction(action);
+    return true;
+}
+
+QStringList TestProbe::accessibleActionNames(QQuickItem* item) const {
+    QAccessibleInterface* accessible = accessibleInterface(item);
+    QAccessibleActionInterface* actions = accessible ? accessible->actionInterface() : nullptr;
+    return actions ? actions->actionNames() : QStringList();
+}
+
+int TestProbe::accessibleRole(QQuickItem* item) const {
+    QAccessibleInterface* accessible = accessibleInterface(item);
+    return accessible ? int(accessible->role()) : -1;
+}
+
+QString TestProbe::accessibleName(QQuickItem* item) const {
+    QAccessibleInterface* accessible = accessibleInterface(item);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}

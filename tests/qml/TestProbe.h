@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QVariantList>
+
+class DockViewModel;
+class QQuickItem;
+class TestHome;
+
+// What QML tests can see behind the screens: the recording shell's calls, the test home's files and
+// the accessibility interface an assistive technology would use.
+class TestProbe : public QObject {
+    Q_OBJECT
+
+public:
+    TestProbe(const TestHome& home, DockViewModel& viewModel, QObject* parent = nullptr);
+
+    // The scripts handed to the shell after "-lc", in order.
+    Q_INVOKABLE [[nodiscard]] QStringList recordedScripts() const;
+    // Each recorded call: the program name followed by its arguments.
+    Q_INVOKABLE [[nodiscard]] QVariantList recordedCalls() const;
+    Q_INVOKABLE void clearRecords() const;
+    // Restarts of the simulated Dock; the recording shell never restarts it, so count "killall Dock"
+    // lines in recordedScripts() there.
+    Q_INVOKABLE [[nodiscard]] int dockRestarts() const;
+    // Spins the event loop until no operation runs; false when that does not happen within a minute.
+    Q_INVOKABLE bool waitUntilIdle() const;
+
+    Q_INVOKABLE [[nodiscard]] QString homeFolder() const;
+    Q_INVOKABLE [[nodiscard]] QString dockPreferencesFile() const;
+    // Puts a small valid Dock preferences file in place, so backups have something to copy.
+    Q_INVOKABLE void writeDockPreferences() const;
+    Q_INVOKABLE void removeDockPreferences() const;
+    Q_INVOKABLE [[nodiscard]] QStringList backupFiles() const;
+    // Writes a text file inside the test home (creating folders) and returns its absolute path.
+    Q_INVOKABLE QString writeFile(const QString& relativePath, const QString& contents) const;
+    Q_INVOKABLE [[nodiscard]] bool fileExists(const QString& absolutePath) const;
+
+    // Triggers an accessibility action ("Press", "Toggle", "Increase", "Decrease", "SetFocus") the
+    // way a screen reader does, through the item's accessibility interface; false when the item
+    // does not offer it.
+    Q_INVOKABLE bool accessibleAction(QQuickItem* item, const QString& action) const;
+    Q_INVOKABLE [[nodiscard]] QStringList accessibleActionNames(QQuickItem* item) const;
+    // The role as QAccessible::Role's number, comparable with QML's Accessible.Button and friends.
+    Q_INVOKABLE [[nodiscard]] int accessibleRole(QQuickItem* item) const;
+    Q_INVOKABLE [[nodiscard]] QString accessibleName(QQuickItem* item) const;
+
+private:
+    const TestHome& m_home;
+    DockViewModel& m_viewModel;
+};
