@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtQuick.Controls
+import Berthwise
 
 ApplicationWindow {
     id: window
@@ -11,4 +12,22 @@ ApplicationWindow {
     minimumWidth: 980
     minimumHeight: 680
     visible: true
+    color: Theme.windowBackground
+
+    // For the application menu's About item.
+    function showSection(key) {
+        content.select(key)
+    }
+
+    ContentView {
+        id: content
+        objectName: "contentView"
+        anchors.fill: parent
+    }
+
+    Shortcut {
+        sequences: [StandardKey.Quit]
+        context: Qt.ApplicationShortcut
+        onActivated: Qt.quit()
+    }
 }

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Controls
+import Berthwise
+
+// The main window's content: the sidebar of sections, the selected section's screen with the status
+// bar over its bottom edge, and the alert that reports failures.
+Item {
+    id: content
+
+    // The selected section's key; empty when nothing is selected, which shows the Dashboard.
+    property string selection: "dashboard"
+    readonly property string shownSection: selection === "" ? "dashboard" : selection
+    readonly property var shownItem: sections.find(section => section.key === shownSection)
+
+    // Key, title, symbol and screen type of each section, in sidebar order; About stands alone in a
+    // second group.
+    readonly property var sections: [
+        { key: "dashboard", title: "Dashboard", icon: "rectangle.grid.2x2.fill", screen: "DashboardView", group: 0 },
+        { key: "spacers", title: "Spacers", icon: "rectangle.split.3x1.fill", screen: "SpacersView", group: 0 },
+        { key: "behavior", title: "Behavior", icon: "switch.2", screen: "BehaviorView", group: 0 },
+        { key: "appearance", title: "Appearance", icon: "slider.horizontal.3", screen: "AppearanceView", group: 0 },
+        { key: "presets", title: "Presets", icon: "sparkles", screen: "PresetsView", group: 0 },
+        { key: "profiles", title: "Profiles", icon: "square.stack.3d.up.fill", screen: "ProfilesView", group: 0 },
+        { key: "schedules", title: "Schedules", icon: "clock.badge.checkmark", screen: "SchedulesView", group: 0 },
+        { key: "backup", title: "Backup & Restore", icon: "externaldrive.fill", screen: "BackupRestoreView", group: 0 },
+        { key: "about", title: "About", icon: "info.circle.fill", screen: "AboutView", group: 1 }
+    ]
+
+    function select(key) {
+        selection = key
+    }
+
+    SplitView {
+        id: split
+        anchors.fill: parent
+        orientation: Qt.Horizontal
+
+        Rectangle {
+            id: sidebar
+            objectName: "sidebar"
+            SplitView.preferredWidth: 220
+            SplitView.minimumWidth: 180
+            SplitView.maximumWidth: 320
+            color: Theme.sidebarBackground
+
+            Accessible.role: Accessible.List
+            Accessible.name: "Sections"
+
+            Text {
+                id: navigationTitle
+                text: "Berthwise"
+                x: 18
+                y: 16
+                font.pixelSize: Theme.caption
+                font.weight: Font.DemiBold
+                color: Theme.tertiaryText
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
+            }
+
+            Column {
+                id: sidebarList
+                objectName: "sidebarList"
+                anchors.top: navigationTitle.bottom
+                anchors.topMargin: 8
+                anchors.left: parent.left
+                anchors.right: parent.right
+                activeFocusOnTab: true
+
+                function step(offset) {
+                    const index = content.sections.findIndex(section => section.key === content.shownSection)
+                    const next = Math.max(0, Math.min(content.sections.length - 1, index + offset))
+                    content.select(content.sections[next].key)
+                }
+
+                Keys.onUpPressed: step(-1)
+                Keys.onDownPressed: step(1)
+
+                Repeater {
+                    model: content.sections
+
+                    delegate: SidebarRow {
+                        required property var modelData
+                        required property int index
+                        objectName: "sidebarRow_" + modelData.key
+                        width: sidebarList.width
+                        // The groups have no headers; only a gap tells them apart.
+                        topInset: index > 0 && content.sections[index - 1].group !== modelData.group ? 16 : 0
+                        title: modelData.title
+                        icon: modelData.icon
+                        selected: content.selection === modelData.key
+                        onActivated: {
+                            sidebarList.forceActiveFocus()
+                            content.select(modelData.key)
+                        }
+                    }
+                }
+            }
+        }
+
+        Item {
+            id: detail
+            objectName: "detail"
+            SplitView.fillWidth: true
+            SplitView.minimumWidth: 500
+
+            Rectangle {
+                anchors.fill: parent
+                color: Theme.windowBackground
+            }
+
+            Loader {
+                id: screen
+                objectName: "screenLoader"
+                anchors.fill: parent
+                // By file name, so that a section's screen appears as soon as its file exists.
+                source: content.shownItem.screen + ".qml"
+            }
+
+            // Shown only while a section's screen is not part of this build yet.
+            Text {
+                objectName: "screenPlaceholder"
+                visible: screen.status === Loader.Error || screen.status === Loader.Null
+                anchors.centerIn: parent
+                text: content.shownItem.title
+                font.pixelSize: Theme.largeTitle
+                font.bold: true
+                color: Theme.secondaryText
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
+            }
+
+            Rectangle {
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: statusBar.top
+                height: 1
+                color: Theme.quaternaryText
+            }
+
+            StatusBarView {
+                id: statusBar
+                objectName: "statusBar"
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+            }
+        }
+    }
+
+    ErrorAlert {
+        id: errorAlert
+        parent: Overlay.overlay
+    }
+}
