@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+
+// A soft shadow behind a rounded shape, drawn as a few widening translucent outlines because this
+// Qt has no blur effect to hand.
+Item {
+    id: shadow
+
+    property real radius: 4
+    property real cornerRadius: 20
+    property real strength: 0.04
+
+    readonly property int layers: 4
+
+    Repeater {
+        model: shadow.layers
+
+        Rectangle {
+            required property int index
+            readonly property real spread: shadow.radius * (index + 1) / shadow.layers
+            x: -spread
+            y: -spread + shadow.radius / 3
+            width: shadow.width + 2 * spread
+            height: shadow.height + 2 * spread
+            radius: shadow.cornerRadius + spread
+            color: "transparent"
+            border.width: Math.max(1, shadow.radius / shadow.layers)
+            border.color: Qt.rgba(0, 0, 0, shadow.strength * (shadow.layers - index) / shadow.layers)
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.topMargin: shadow.radius / 3
+        anchors.bottomMargin: -shadow.radius / 3
+        radius: shadow.cornerRadius
+        color: Qt.rgba(0, 0, 0, shadow.strength)
+    }
+}
