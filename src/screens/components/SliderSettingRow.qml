@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Templates as T
+import QtQuick.Layouts
+import Berthwise
+
+// A numeric setting: its icon, title, explanation and current value above a slider.
+Rectangle {
+    id: row
+
+    property string title
+    property string subtitle
+    property string icon
+    // Bind this to the setting; the row reports every move through `valueEdited` and leaves the
+    // storing to its owner, so the binding survives the drag.
+    property real value
+    property real from: 0
+    property real to: 100
+    property real step: 1
+    property string unit
+
+    // While the value moves, so that everything bound to it follows the drag.
+    signal valueEdited(real value)
+    // Once, when the user lets go: this is when the setting is applied.
+    signal commit
+
+    // Screen readers step the slider without pressing it, so each step is a whole edit.
+    function stepBy(direction) {
+        const before = slider.value;
+        if (direction > 0)
+            slider.increase();
+        else
+            slider.decrease();
+        if (slider.value === before)
+            return;
+        row.valueEdited(slider.value);
+        row.commit();
+    }
+
+    implicitHeight: content.implicitHeight + 28
+    radius: 12
+    color: Theme.thinMaterial
+    border.width: 1
+    border.color: Theme.tinted(Theme.primaryText, 0.08)
+
+    ColumnLayout {
+        id: content
+
+        anchors.fill: parent
+        anchors.margins: 14
+        spacing: 10
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 12
+
+            SymbolIcon {
+                Layout.preferredWidth: 28
+                name: row.icon
+                size: 20
+                color: Theme.blue
+            }
+
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 2
+
+                Text {
+                    Layout.fillWidth: true
+                    text: row.title
+                    font.pixelSize: Theme.headline
+                    font.weight: Font.DemiBold
+                    color: Theme.primaryText
+                    elide: Text.ElideRight
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+
+                Text {
+                    Layout.fillWidth: true
+                    text: row.subtitle
+                    font.pixelSize: Theme.subheadline
+                    color: Theme.secondaryText
+                    wrapMode: Text.WordWrap
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+            }
+
+            Text {
+                objectName: "valueLabel"
+                text: Math.trunc(row.value) + row.unit
+                font.family: Qt.platform.os === "osx" ? "Menlo" : "monospace"
+                font.pixelSize: Theme.body
+                color: Theme.primaryText
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
+            }
+        }
+
+        T.Slider {
+            id: slider
+
+            // The names the accessibility bridge reads the range from; the control's own are
+            // `from` and `to`.
+            readonly property real minimumValue: from
+            readonly property real maximumValue: to
+
+            objectName: "slider"
+            Layout.fillWidth: true
+            implicitHeight: 22
+            from: row.from
+            to: row.to
+            stepSize: row.step
+            snapMode: T.Slider.SnapAlways
+            value: row.value
+            onMoved: row.valueEdited(value)
+            onPressedChanged: {
+                if (!pressed)
+                    row.commit();
+            }
+            Accessible.name: row.title
+            Accessible.description: row.subtitle
+            Accessible.onIncreaseAction: row.stepBy(1)
+            Accessible.onDecreaseAction: row.stepBy(-1)
+
+            background: Rectangle {
+                x: slider.leftPadding
+                y: slider.topPadding + (slider.availableHeight - height) / 2
+                width: slider.availableWidth
+                height: 4
+                radius: 2
+                color: Theme.tinted(Theme.primaryText, 0.12)
+
+                Rectangle {
+                    width: slider.visualPosition * parent.width
+                    height: parent.height
+                    radius: 2
+                    color: Theme.blue
+                }
+            }
+
+            handle: Rectangle {
+                x: slider.leftPadding + slider.visualPosition * (slider.availableWidth - width)
+                y: slider.topPadding + (slider.availableHeight - height) / 2
+                width: 20
+                height: 20
+                radius: 10
+                color: slider.pressed ? "#f0f0f0" : "white"
+                border.width: slider.visualFocus ? 2 : 1
+                border.color: slider.visualFocus ? Theme.blue : Qt.rgba(0, 0, 0, 0.2)
+            }
+        }
+    }
+}
