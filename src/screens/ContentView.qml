@@ -35,6 +35,10 @@ Item {
         id: split
         anchors.fill: parent
         orientation: Qt.Horizontal
+        handle: Rectangle {
+            implicitWidth: 1
+            color: Theme.quaternaryText
+        }
 
         Rectangle {
             id: sidebar

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+
+// A link on the About screen with a single label.
+AboutLinkRow {
+    value: ""
+}
