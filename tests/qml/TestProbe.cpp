@@ -89,6 +89,11 @@ QStringList TestProbe::backupFiles() const {
     return files;
 }
 
+void TestProbe::removeBackups() const {
+    for (const QString& file : backupFiles())
+        QFile::remove(file);
+}
+
 QString TestProbe::writeFile(const QString& relativePath, const QString& contents) const {
     const QString path = QDir(m_home.path()).filePath(relativePath);
     QDir().mkpath(QFileInfo(path).absolutePath());

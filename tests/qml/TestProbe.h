@@ -34,9 +34,15 @@ public:
     Q_INVOKABLE void writeDockPreferences() const;
     Q_INVOKABLE void removeDockPreferences() const;
     Q_INVOKABLE [[nodiscard]] QStringList backupFiles() const;
+    // Backups are named by the second, so tests that count new ones start from none.
+    Q_INVOKABLE void removeBackups() const;
     // Writes a text file inside the test home (creating folders) and returns its absolute path.
     Q_INVOKABLE QString writeFile(const QString& relativePath, const QString& contents) const;
     Q_INVOKABLE [[nodiscard]] bool fileExists(const QString& absolutePath) const;
+
+    // Addresses the screens asked the browser to open; no test reaches a real browser.
+    Q_INVOKABLE [[nodiscard]] QStringList openedAddresses() const { return m_openedAddresses; }
+    void recordOpenedAddress(const QString& address) { m_openedAddresses.append(address); }
 
     // Triggers an accessibility action ("Press", "Toggle", "Increase", "Decrease", "SetFocus") the
     // way a screen reader does, through the item's accessibility interface; false when the item
@@ -50,4 +56,5 @@ public:
 private:
     const TestHome& m_home;
     DockViewModel& m_viewModel;
+    QStringList m_openedAddresses;
 };

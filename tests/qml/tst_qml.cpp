@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Runs every tst_*.qml file in this folder; each file gets a fresh home and a fresh view model that
 // records the scripts it would run instead of running them.
+#include "AppInfo.h"
 #include "DockViewModelSingleton.h"
 #include "TestHome.h"
 #include "TestProbe.h"
@@ -32,6 +33,10 @@ public:
 
 public Q_SLOTS:
     void applicationAvailable() {
+        AppInfo::setUrlOpener([](const QUrl& url) {
+            if (currentProbe)
+                currentProbe->recordOpenedAddress(url.toString());
+        });
         qmlRegisterSingletonType<TestProbe>(
             "BerthwiseTest", 1, 0, "TestProbe", [](QQmlEngine*, QJSEngine*) -> QObject* {
                 QJSEngine::setObjectOwnership(currentProbe, QJSEngine::CppOwnership);

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtTest
+import Berthwise
+import BerthwiseTest
+
+TestCase {
+    id: testCase
+    name: "AboutView"
+    width: 900
+    height: 800
+    visible: true
+    when: windowShown
+
+    Component {
+        id: aboutComponent
+        AboutView {
+            width: testCase.width
+            height: testCase.height
+        }
+    }
+
+    function createAbout() {
+        const about = createTemporaryObject(aboutComponent, testCase)
+        verify(about)
+        tryVerify(() => !isPolishScheduled(findChild(about, "makerCard").children[0]))
+        return about
+    }
+
+    function test_versionLineComesFromTheBuild() {
+        const about = createAbout()
+        compare(findChild(about, "aboutVersion").text, "Version " + AppInfo.version + " (" + AppInfo.buildNumber + ")")
+        verify(/^Version \d+(\.\d+)* \(\w+\)$/.test(findChild(about, "aboutVersion").text))
+    }
+
+    function test_rowsOpenTheirAddress_data() {
+        return [
+            { tag: "website clicked", row: "websiteRow", address: AppInfo.website, viaAccessibility: false },
+            { tag: "product page by a screen reader", row: "productPageRow", address: AppInfo.productPage,
+              viaAccessibility: true },
+            { tag: "contact clicked", row: "contactRow", address: AppInfo.contactPage, viaAccessibility: false }
+        ]
+    }
+
+    function test_rowsOpenTheirAddress(data) {
+        const about = createAbout()
+        const row = findChild(about, data.row)
+        const before = TestProbe.openedAddresses().length
+        if (data.viaAccessibility)
+            verify(TestProbe.accessibleAction(row, "Press"))
+        else
+            mouseClick(row)
+        const opened = TestProbe.openedAddresses()
+        compare(opened.length, before + 1)
+        compare(opened[opened.length - 1], data.address)
+    }
+
+    function test_addressesShownWithoutTheirScheme() {
+        compare(AppInfo.displayAddress("https://berthwise.app/"), "berthwise.app")
+        compare(AppInfo.displayAddress("https://berthwise.app/berthwise"), "berthwise.app/berthwise")
+        const about = createAbout()
+        verify(!findChild(about, "websiteRow").value.includes("://"))
+    }
+
+    function test_unparsableAddressDoesNothingButStillHovers() {
+        const about = createAbout()
+        const row = findChild(about, "contactRow")
+        const before = TestProbe.openedAddresses().length
+        for (const address of ["", "not a url", "http://", "mailto:"]) {
+            row.url = address
+            mouseClick(row)
+            compare(TestProbe.openedAddresses().length, before, "opened " + address)
+        }
+        mouseMove(row, row.width / 2, row.height / 2)
+        tryCompare(row, "isHovered", true)
+        tryVerify(() => findChild(row, "rowHighlight").color.a > 0)
+    }
+}
