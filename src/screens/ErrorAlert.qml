@@ -13,6 +13,25 @@ Dialog {
     anchors.centerIn: parent
     width: Math.min(parent ? parent.width - 80 : 420, 420)
     closePolicy: Popup.CloseOnEscape
+    padding: 20
+    topPadding: 8
+
+    background: Rectangle {
+        radius: 14
+        color: "white"
+        border.width: 1
+        border.color: Theme.quaternaryText
+    }
+
+    header: Text {
+        text: alert.title
+        padding: 20
+        bottomPadding: 0
+        font.pixelSize: Theme.headline
+        font.bold: true
+        color: Theme.primaryText
+        Accessible.ignored: true
+    }
 
     contentItem: Text {
         objectName: "errorAlertMessage"
@@ -27,11 +46,31 @@ Dialog {
     }
 
     footer: DialogButtonBox {
+        padding: 20
+        topPadding: 0
+        background: null
+
         AccessibleButton {
+            id: okButton
             objectName: "errorAlertOk"
             text: "OK"
             DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
             onClicked: alert.close()
+
+            contentItem: Text {
+                text: okButton.text
+                color: "white"
+                font.pixelSize: Theme.body
+                font.weight: Font.DemiBold
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+            }
+            background: Rectangle {
+                implicitWidth: 88
+                implicitHeight: 30
+                radius: 8
+                color: okButton.down ? Qt.darker(Theme.blue, 1.15) : Theme.blue
+            }
         }
     }
 
