@@ -27,16 +27,6 @@ private Q_SLOTS:
         QVERIFY(activated.wait(10'000));
         QCOMPARE(activated.count(), 1);
     }
-
-    void nameIsPerUser() {
-        QVERIFY(SingleInstance::defaultName().startsWith(u"berthwise-"_s));
-        const QByteArray home = qgetenv("HOME");
-        const QString before = SingleInstance::defaultName();
-        qputenv("HOME", "/home/someone-else");
-        const QString other = SingleInstance::defaultName();
-        qputenv("HOME", home);
-        QVERIFY(before != other);
-    }
 };
 
 QTEST_MAIN(TestSingleInstance)

@@ -55,13 +55,6 @@ TestCase {
         compare(opened[opened.length - 1], data.address)
     }
 
-    function test_addressesShownWithoutTheirScheme() {
-        compare(AppInfo.displayAddress("https://berthwise.app/"), "berthwise.app")
-        compare(AppInfo.displayAddress("https://berthwise.app/berthwise"), "berthwise.app/berthwise")
-        const about = createAbout()
-        verify(!findChild(about, "websiteRow").value.includes("://"))
-    }
-
     function test_unparsableAddressDoesNothingButStillHovers() {
         const about = createAbout()
         const row = findChild(about, "contactRow")

@@ -108,15 +108,6 @@ TestCase {
             verify(!child(content, "sidebarRow_" + section.key).selected)
     }
 
-    function test_sidebarRowsAreAccessible() {
-        const content = createContent()
-        for (const section of content.sections) {
-            const row = child(content, "sidebarRow_" + section.key)
-            compare(TestProbe.accessibleName(row), section.title)
-            verify(TestProbe.accessibleActionNames(row).includes("Press"))
-        }
-    }
-
     function test_statusBarWhileAnOperationRuns() {
         const content = createContent()
         const message = child(content, "statusMessage")
