@@ -5,6 +5,7 @@
 #include "SingleInstance.h"
 #include "platform/LaunchAtLogin.h"
 #include "platform/Platform.h"
+#include "platform/SimulatedDock.h"
 #include "platform/Updater.h"
 #include "state/DockViewModel.h"
 
@@ -57,7 +58,10 @@ int main(int argc, char* argv[]) {
         return 0;
     instance.listen();
 
-    DockViewModel viewModel(Platform::current());
+    const Platform platform = Platform::current();
+    // Where there is no Dock, its stand-in starts with the app, before the layout is first read.
+    SimulatedDock::launch(platform);
+    DockViewModel viewModel(platform);
     Updater updater;
     DockViewModelSingleton::setInstance(&viewModel);
 

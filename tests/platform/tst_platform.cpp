@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TestHome.h"
 #include "platform/Platform.h"
+#include "platform/SimulatedDock.h"
 
 #include <QProcess>
 #include <QTest>
@@ -69,6 +70,26 @@ private Q_SLOTS:
         QCOMPARE(shell.readAllStandardOutput(), QByteArray("52\n"));
         QCOMPARE(home.dockRestarts(), 1);
         QVERIFY(QFile::exists(platform.dockPreferencesFile));
+    }
+
+    // The first start must leave a layout the tools can read, and never overwrite one.
+    void simulatedDockWritesItsPreferencesOnlyOnce() {
+        TestHome home;
+        const Platform platform = Platform::current();
+        QVERIFY(SimulatedDock::launch(platform));
+        QProcess defaults;
+        defaults.setProcessEnvironment(platform.childEnvironment());
+        defaults.start(platform.defaultsPath, {u"read"_s, u"com.apple.dock"_s, u"tilesize"_s});
+        QVERIFY(defaults.waitForFinished(30'000));
+        QCOMPARE(defaults.readAllStandardOutput(), QByteArray("48\n"));
+
+        QFile file(platform.dockPreferencesFile);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("customised");
+        file.close();
+        QVERIFY(SimulatedDock::launch(platform));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("customised"));
     }
 };
 
