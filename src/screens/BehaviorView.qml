@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Berthwise
+
+// The Behavior section: the Dock's on/off settings, each applied as soon as it is switched.
+ScrollView {
+    id: screen
+
+    objectName: "behaviorView"
+
+    readonly property var settings: [
+        {
+            title: "Auto-hide Dock",
+            subtitle: "Hide the Dock until your pointer reaches its edge.",
+            icon: "arrow.down.to.line.compact",
+            field: "isAutoHideEnabled",
+            change: "changeAutoHide"
+        },
+        {
+            title: "Fast Auto-hide",
+            subtitle: "Eliminate the show/hide animation delay.",
+            icon: "speedometer",
+            field: "fastAutoHide",
+            change: "changeFastAutoHide"
+        },
+        {
+            title: "Show Only Running Apps",
+            subtitle: "Display only open apps, like a classic taskbar.",
+            icon: "app.badge",
+            field: "showOnlyRunningApps",
+            change: "changeShowOnlyRunningApps"
+        },
+        {
+            title: "Dim Hidden Apps",
+            subtitle: "Apps hidden with ⌘H appear translucent in the Dock.",
+            icon: "eye.slash.fill",
+            field: "dimHiddenApps",
+            change: "changeDimHiddenApps"
+        },
+        {
+            title: "Show Running Indicators",
+            subtitle: "Display dots under apps that are currently open.",
+            icon: "circle.fill",
+            field: "showRunningIndicators",
+            change: "changeShowRunningIndicators"
+        },
+        {
+            title: "Minimize into App Icon",
+            subtitle: "Keep the Dock clean — no separate minimized window tiles.",
+            icon: "arrow.down.right.and.arrow.up.left",
+            field: "minimizeIntoAppIcon",
+            change: "changeMinimizeIntoAppIcon"
+        },
+        {
+            title: "Hide Recent Apps",
+            subtitle: "Remove the recent apps section from the Dock.",
+            icon: "clock.fill",
+            field: "hideRecentApps",
+            change: "changeHideRecentApps"
+        }
+    ]
+
+    contentWidth: availableWidth
+
+    Item {
+        // The status bar lies over the bottom edge; the last row must scroll clear of it.
+        implicitHeight: column.implicitHeight + 32 + 64
+        width: screen.availableWidth
+
+        ColumnLayout {
+            id: column
+
+            x: 32
+            y: 32
+            width: parent.width - 64
+            spacing: 12
+
+            ColumnLayout {
+                spacing: 4
+                Layout.bottomMargin: 8
+
+                Text {
+                    text: "Behavior"
+                    font.pixelSize: Theme.largeTitle
+                    font.bold: true
+                    color: Theme.primaryText
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: text
+                }
+
+                Text {
+                    Layout.fillWidth: true
+                    text: "Control how your Dock behaves and responds to interactions."
+                    font.pixelSize: Theme.subheadline
+                    color: Theme.secondaryText
+                    wrapMode: Text.WordWrap
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+            }
+
+            Repeater {
+                model: screen.settings
+
+                delegate: SettingToggleRow {
+                    required property var modelData
+
+                    objectName: modelData.field + "Row"
+                    Layout.fillWidth: true
+                    title: modelData.title
+                    subtitle: modelData.subtitle
+                    icon: modelData.icon
+                    isOn: DockViewModel[modelData.field]
+                    onChange: value => DockViewModel[modelData.change](value)
+                }
+            }
+
+            InfoBanner {
+                Layout.topMargin: 8
+                Layout.maximumWidth: column.width
+                icon: "bolt.fill"
+                message: "Changes apply immediately and restart your Dock. Running apps remain open."
+            }
+        }
+    }
+}
