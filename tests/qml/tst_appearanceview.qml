@@ -204,6 +204,8 @@ TestCase {
               action: "Increase", scripts: ["defaults write com.apple.dock largesize -int 97\nkillall Dock"] },
             { tag: "Press Left", control: "segment_left", name: "Left", action: "Press",
               scripts: ["defaults write com.apple.dock orientation -string left\nkillall Dock"] },
+            { tag: "Toggle Right", control: "segment_right", name: "Right", action: "Toggle",
+              scripts: ["defaults write com.apple.dock orientation -string right\nkillall Dock"] },
             { tag: "Toggle Enable Magnification", control: "magnificationRow", name: "Enable Magnification",
               action: "Toggle", scripts: ["defaults write com.apple.dock magnification -bool false\nkillall Dock"] }
         ];

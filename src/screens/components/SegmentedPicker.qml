@@ -34,11 +34,17 @@ Rectangle {
         Repeater {
             model: picker.segments
 
-            delegate: T.AbstractButton {
+            // Radio buttons, so that screen readers announce which segment is chosen.
+            delegate: T.RadioButton {
                 id: segment
 
                 required property var modelData
                 readonly property bool isSelected: modelData.value === picker.currentValue
+
+                function choose() {
+                    picker.activated(modelData.value);
+                    checked = isSelected;
+                }
 
                 objectName: "segment_" + modelData.value
                 Layout.fillWidth: true
@@ -48,12 +54,14 @@ Rectangle {
                 implicitWidth: segmentContent.implicitWidth + 24
                 focusPolicy: Qt.StrongFocus
                 hoverEnabled: true
-                onClicked: picker.activated(modelData.value)
-                Accessible.role: Accessible.RadioButton
+                // The selection is the picker's `currentValue`, never a click's own toggling.
+                autoExclusive: false
+                checked: isSelected
+                onIsSelectedChanged: checked = isSelected
+                onClicked: choose()
                 Accessible.name: modelData.text
-                Accessible.checkable: true
-                Accessible.checked: isSelected
-                Accessible.onPressAction: picker.activated(modelData.value)
+                Accessible.onPressAction: choose()
+                Accessible.onToggleAction: choose()
 
                 background: Rectangle {
                     radius: 7
