@@ -114,10 +114,15 @@ Item {
                 color: Theme.windowBackground
             }
 
+            // The screen ends where the status bar begins, so its last row can always be scrolled
+            // into view rather than staying hidden behind the bar.
             Loader {
                 id: screen
                 objectName: "screenLoader"
-                anchors.fill: parent
+                anchors.top: parent.top
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: statusDivider.top
                 // By file name, so that a section's screen appears as soon as its file exists.
                 source: content.shownItem.screen + ".qml"
             }
@@ -136,6 +141,7 @@ Item {
             }
 
             Rectangle {
+                id: statusDivider
                 anchors.left: parent.left
                 anchors.right: parent.right
                 anchors.bottom: statusBar.top
