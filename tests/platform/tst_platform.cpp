@@ -17,7 +17,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("honoured");
         QTest::newRow("absolute") << QByteArray("/opt/tools/zsh") << true;
         QTest::newRow("relative") << QByteArray("tools/zsh") << false;
-        QTest::newRow("bare name") << QByteArray("zsh") << false;
         QTest::newRow("empty") << QByteArray("") << false;
     }
 
@@ -26,70 +25,54 @@ private Q_SLOTS:
         QFETCH(bool, honoured);
         TestHome home;
         const Platform standard = Platform::current();
-        qputenv("BERTHWISE_SHELL", value);
-        qputenv("BERTHWISE_DEFAULTS", value);
-        qputenv("BERTHWISE_KILLALL", value);
+        const char* const variables[] = {"BERTHWISE_SHELL", "BERTHWISE_DEFAULTS", "BERTHWISE_KILLALL"};
+        for (const char* variable : variables)
+            qputenv(variable, value);
         const Platform platform = Platform::current();
-        qunsetenv("BERTHWISE_SHELL");
-        qunsetenv("BERTHWISE_DEFAULTS");
-        qunsetenv("BERTHWISE_KILLALL");
+        for (const char* variable : variables)
+            qunsetenv(variable);
         const QString expected = QString::fromUtf8(value);
         QCOMPARE(platform.shellPath, honoured ? expected : standard.shellPath);
         QCOMPARE(platform.defaultsPath, honoured ? expected : standard.defaultsPath);
         QCOMPARE(platform.killallPath, honoured ? expected : standard.killallPath);
     }
 
-    void foldersFollowTheHome() {
+    // Nothing the app or its children touch lies outside the home, and the children find the
+    // simulator before any system tool of the same name.
+    void describesTheSystemInsideTheHome() {
         TestHome home;
         const Platform platform = Platform::current();
-        QVERIFY(platform.applicationSupportFolder.startsWith(home.path()));
-        QVERIFY(platform.dockPreferencesFile.startsWith(home.path()));
-        QVERIFY(platform.temporaryFolder.startsWith(home.path()));
-        QCOMPARE(platform.backupsFolder(), platform.applicationSupportFolder + u"/Backups"_s);
-    }
-
-    void childrenFindTheSimulatorFirst() {
-        TestHome home;
-        const Platform platform = Platform::current();
-        const QStringList path = platform.childEnvironment().value(u"PATH"_s).split(u':');
-        QCOMPARE(path.first(), platform.simulatorFolder);
-        QCOMPARE(platform.childEnvironment().value(u"BERTHWISE_SIMULATED_DOCK"_s),
-                 platform.simulatedDockFolder);
+        for (const QString& path :
+             {platform.applicationSupportFolder, platform.dockPreferencesFile, platform.temporaryFolder})
+            QVERIFY2(path.startsWith(home.path() + u'/'), qPrintable(path));
+        const QProcessEnvironment children = platform.childEnvironment();
+        QCOMPARE(children.value(u"PATH"_s).split(u':').first(), platform.simulatorFolder);
+        QCOMPARE(children.value(u"BERTHWISE_SIMULATED_DOCK"_s), platform.simulatedDockFolder);
     }
 
     // A login shell may rebuild PATH from the system profile; the bare `defaults` in a script must
-    // still reach the simulated Dock.
-    void loginShellScriptReachesTheSimulator() {
-        TestHome home;
-        const Platform platform = Platform::current();
-        QProcess shell;
-        shell.setProcessEnvironment(platform.childEnvironment());
-        shell.start(platform.shellPath, {u"-lc"_s, u"defaults write com.apple.dock tilesize -int 52\n"
-                                                   u"defaults read com.apple.dock tilesize\nkillall Dock"_s});
-        QVERIFY(shell.waitForFinished(60'000));
-        QCOMPARE(shell.readAllStandardOutput(), QByteArray("52\n"));
-        QCOMPARE(home.dockRestarts(), 1);
-        QVERIFY(QFile::exists(platform.dockPreferencesFile));
-    }
-
-    // The first start must leave a layout the tools can read, and never overwrite one.
-    void simulatedDockWritesItsPreferencesOnlyOnce() {
+    // still reach the simulated Dock, whose first start left a layout to read and whose later starts
+    // never overwrite one.
+    void loginShellScriptReachesTheSimulatedDock() {
         TestHome home;
         const Platform platform = Platform::current();
         QVERIFY(SimulatedDock::launch(platform));
-        QProcess defaults;
-        defaults.setProcessEnvironment(platform.childEnvironment());
-        defaults.start(platform.defaultsPath, {u"read"_s, u"com.apple.dock"_s, u"tilesize"_s});
-        QVERIFY(defaults.waitForFinished(30'000));
-        QCOMPARE(defaults.readAllStandardOutput(), QByteArray("48\n"));
+        QProcess shell;
+        shell.setProcessEnvironment(platform.childEnvironment());
+        shell.start(platform.shellPath,
+                    {u"-lc"_s, u"defaults read com.apple.dock tilesize\n"
+                               u"defaults write com.apple.dock tilesize -int 52\nkillall Dock"_s});
+        QVERIFY(shell.waitForFinished(60'000));
+        QCOMPARE(shell.readAllStandardOutput(), QByteArray("48\n"));
+        QCOMPARE(home.dockRestarts(), 1);
 
         QFile file(platform.dockPreferencesFile);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("customised");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray customised = file.readAll();
         file.close();
         QVERIFY(SimulatedDock::launch(platform));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("customised"));
+        QCOMPARE(file.readAll(), customised);
     }
 };
 
