@@ -38,49 +38,38 @@ private Q_SLOTS:
                  QDir::homePath() + u"/.config/autostart/berthwise.desktop"_s);
     }
 
-    void stateIsReadFromTheEntry_data() {
+    // An empty `entry` or `after` stands for no file.
+    void turnsToTheWantedStateFromWhatIsThere_data() {
+        const QByteArray ours = LaunchAtLogin::entryContents(u"/usr/bin/berthwise"_s);
         QTest::addColumn<QByteArray>("entry");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("ours") << LaunchAtLogin::entryContents(u"/usr/bin/berthwise"_s) << true;
+        QTest::addColumn<bool>("enabledBefore");
+        QTest::addColumn<bool>("enable");
+        QTest::addColumn<QByteArray>("after");
+        // Turning it on when it is on must not replace an entry the user may have edited.
+        QTest::newRow("on, edited by the user") << ours + "X-Edited=yes\n"
+                                                << true << true << ours + "X-Edited=yes\n";
         QTest::newRow("hidden by the user")
-            << QByteArray("[Desktop Entry]\nType=Application\nHidden=true\n") << false;
+            << QByteArray("[Desktop Entry]\nType=Application\nHidden=true\n") << false << true << ours;
         QTest::newRow("switched off in the session settings")
-            << QByteArray("[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n") << false;
+            << QByteArray("[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n") << false << true << ours;
+        QTest::newRow("off, turned off") << QByteArray() << false << false << QByteArray();
     }
 
-    void stateIsReadFromTheEntry() {
+    void turnsToTheWantedStateFromWhatIsThere() {
         QFETCH(QByteArray, entry);
-        QFETCH(bool, enabled);
+        QFETCH(bool, enable);
+        QFETCH(QByteArray, after);
         TestHome home;
         const LaunchAtLogin launch(home.path() + u"/autostart/berthwise.desktop"_s, u"/usr/bin/berthwise"_s);
-        QVERIFY(!launch.isEnabled());
-        write(launch.entryFile(), entry);
-        QCOMPARE(launch.isEnabled(), enabled);
-    }
-
-    // Turning it on when it is on must not replace an entry the user may have edited.
-    void noChangeWhenAlreadyInTheWantedState() {
-        TestHome home;
-        const LaunchAtLogin launch(home.path() + u"/autostart/berthwise.desktop"_s, u"/usr/bin/berthwise"_s);
-        launch.setEnabled(false);
-        QVERIFY(!QFileInfo::exists(launch.entryFile()));
-
-        const QByteArray edited = LaunchAtLogin::entryContents(u"/usr/bin/berthwise"_s) + "X-Edited=yes\n";
-        write(launch.entryFile(), edited);
-        launch.setEnabled(true);
-        QCOMPARE(contents(launch.entryFile()), edited);
-    }
-
-    void disabledEntryIsReplacedWhenTurnedOn() {
-        TestHome home;
-        const LaunchAtLogin launch(home.path() + u"/autostart/berthwise.desktop"_s, u"/usr/bin/berthwise"_s);
-        write(launch.entryFile(), "[Desktop Entry]\nHidden=true\n");
-        launch.setEnabled(true);
-        QVERIFY(launch.isEnabled());
-        QCOMPARE(contents(launch.entryFile()), LaunchAtLogin::entryContents(u"/usr/bin/berthwise"_s));
+        if (!entry.isEmpty())
+            write(launch.entryFile(), entry);
+        QTEST(launch.isEnabled(), "enabledBefore");
+        launch.setEnabled(enable);
+        QCOMPARE(launch.isEnabled(), enable);
+        QCOMPARE(contents(launch.entryFile()), after);
         // Nothing is left behind by the atomic write.
-        QCOMPARE(QDir(QFileInfo(launch.entryFile()).absolutePath()).entryList(QDir::Files),
-                 QStringList{u"berthwise.desktop"_s});
+        QCOMPARE(QDir(QFileInfo(launch.entryFile()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+                 after.isEmpty() ? QStringList() : QStringList{u"berthwise.desktop"_s});
     }
 
     void execLineQuotesWhatTheFormatReserves_data() {

@@ -20,10 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString profilesFixture() {
-    return QStringLiteral(BERTHWISE_TEST_DATA) + u"/stores/profiles.json"_s;
-}
-
 // Item titles top to bottom, separators as "-".
 QStringList titles(const QMenu& menu) {
     QStringList result;
@@ -56,15 +52,19 @@ private:
     std::unique_ptr<Updater> m_updater;
     std::unique_ptr<MenuBarCompanion> m_companion;
 
+    void storeProfiles() const {
+        const Platform platform = m_home->recordingPlatform();
+        QDir().mkpath(platform.applicationSupportFolder);
+        QVERIFY(QFile::copy(QStringLiteral(BERTHWISE_TEST_DATA) + u"/stores/profiles.json"_s,
+                            platform.profilesFile()));
+    }
+
     // Profiles on disk are loaded when the view model starts.
     void start(bool withProfiles) {
         m_home = std::make_unique<TestHome>();
-        const Platform platform = m_home->recordingPlatform();
-        if (withProfiles) {
-            QDir().mkpath(platform.applicationSupportFolder);
-            QVERIFY(QFile::copy(profilesFixture(), platform.profilesFile()));
-        }
-        m_viewModel = std::make_unique<DockViewModel>(platform);
+        if (withProfiles)
+            storeProfiles();
+        m_viewModel = std::make_unique<DockViewModel>(m_home->recordingPlatform());
         // The recording shell prints nothing, so the start-up read ends by landing the defaults'
         // magnified size; waiting for it keeps that read out of what the tests record.
         QVERIFY(QTest::qWaitFor([this] { return m_viewModel->magnificationSize() == 128; }, 60'000));
@@ -92,91 +92,82 @@ private Q_SLOTS:
         m_home.reset();
     }
 
-    void itemsInOrder_data() {
-        QTest::addColumn<bool>("withProfiles");
-        QTest::addColumn<QString>("profileItem");
-        QTest::newRow("no profiles") << false << u"No profiles saved"_s;
-        QTest::newRow("profiles") << true << u"Apply Profile"_s;
-    }
-
-    void itemsInOrder() {
-        QFETCH(bool, withProfiles);
-        QFETCH(QString, profileItem);
-        start(withProfiles);
+    void itemsFollowTheViewModelEachTimeTheMenuOpens() {
+        start(false);
         QMenu& menu = *m_companion->menu();
         open(menu);
-        const QStringList expected = {u"Open Berthwise"_s,
-                                      u"-"_s,
-                                      profileItem,
-                                      u"Apply Preset"_s,
-                                      u"-"_s,
-                                      u"Auto-hide Dock"_s,
-                                      u"Add Spacer"_s,
-                                      u"Backup Dock Now"_s,
-                                      u"-"_s,
-                                      u"Launch at Login"_s,
-                                      u"Check for Updates…"_s,
-                                      u"Quit Berthwise"_s};
+        QStringList expected = {u"Open Berthwise"_s,
+                                u"-"_s,
+                                u"No profiles saved"_s,
+                                u"Apply Preset"_s,
+                                u"-"_s,
+                                u"Auto-hide Dock"_s,
+                                u"Add Spacer"_s,
+                                u"Backup Dock Now"_s,
+                                u"-"_s,
+                                u"Launch at Login"_s,
+                                u"Check for Updates…"_s,
+                                u"Quit Berthwise"_s};
         QCOMPARE(titles(menu), expected);
-
-        QAction* profiles = item(menu, profileItem);
-        QCOMPARE(profiles->isEnabled(), withProfiles);
-        QCOMPARE(profiles->menu() != nullptr, withProfiles);
+        QVERIFY(!item(menu, u"No profiles saved"_s)->isEnabled());
         QCOMPARE(item(menu, u"Open Berthwise"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(item(menu, u"Quit Berthwise"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-        QVERIFY(item(menu, u"Auto-hide Dock"_s)->isCheckable());
-        QVERIFY(item(menu, u"Launch at Login"_s)->isCheckable());
+        QVERIFY(item(menu, u"Auto-hide Dock"_s)->isCheckable() &&
+                item(menu, u"Launch at Login"_s)->isCheckable());
         // This platform's packages bring updates, so no check can run.
         QVERIFY(!item(menu, u"Check for Updates…"_s)->isEnabled());
-    }
+        QStringList presets;
+        for (const DockPreset& preset : DockPreset::builtInPresets())
+            presets.append(preset.name);
+        QCOMPARE(titles(*item(menu, u"Apply Preset"_s)->menu()), presets);
 
-    void profilesFollowTheListEachTimeTheMenuOpens() {
-        start(false);
-        QMenu& menu = *m_companion->menu();
-        open(menu);
-        QVERIFY(item(menu, u"No profiles saved"_s));
-
-        const Platform platform = m_home->recordingPlatform();
-        QDir().mkpath(platform.applicationSupportFolder);
-        QVERIFY(QFile::copy(profilesFixture(), platform.profilesFile()));
+        storeProfiles();
         m_viewModel->reloadProfiles();
         open(menu);
-        QVERIFY(!item(menu, u"No profiles saved"_s));
-        QAction* submenu = item(menu, u"Apply Profile"_s);
-        QVERIFY(submenu && submenu->menu());
-        QStringList expectedNames;
-        for (const QVariant& profile : m_viewModel->profileList())
-            expectedNames.append(profile.toMap().value(u"name"_s).toString());
-        QVERIFY(!expectedNames.isEmpty());
-        QCOMPARE(titles(*submenu->menu()), expectedNames);
-        // Reopening never stacks a second copy of the item.
         open(menu);
-        QCOMPARE(titles(menu).count(u"Apply Profile"_s), 1);
+        expected[2] = u"Apply Profile"_s;
+        QCOMPARE(titles(menu), expected);
+        QCOMPARE(titles(*item(menu, u"Apply Profile"_s)->menu()),
+                 QStringList({u"Focus"_s, u"Evening"_s, u"Work"_s}));
+
+        QSignalSpy opened(m_companion.get(), &MenuBarCompanion::openWindowRequested);
+        QSignalSpy quit(m_companion.get(), &MenuBarCompanion::quitRequested);
+        item(menu, u"Open Berthwise"_s)->trigger();
+        QVERIFY(opened.count() == 1 && quit.isEmpty());
+        item(menu, u"Quit Berthwise"_s)->trigger();
+        QCOMPARE(quit.count(), 1);
     }
 
-    void choosingAProfileAppliesIt() {
+    void itemsStartTheirOperations_data() {
+        QTest::addColumn<QStringList>("path");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("profile") << QStringList{u"Apply Profile"_s, u"Evening"_s}
+                                 << u"Profile 'Evening' applied."_s;
+        QTest::newRow("preset") << QStringList{u"Apply Preset"_s, u"Developer Mode"_s}
+                                << u"'Developer Mode' applied."_s;
+        QTest::newRow("add spacer") << QStringList{u"Add Spacer"_s}
+                                    << u"Standard spacer added to Apps Section."_s;
+        QTest::newRow("backup") << QStringList{u"Backup Dock Now"_s} << u"Backup created successfully."_s;
+    }
+
+    void itemsStartTheirOperations() {
+        QFETCH(QStringList, path);
         start(true);
-        QMenu& menu = *m_companion->menu();
-        open(menu);
-        QAction* first = item(menu, u"Apply Profile"_s)->menu()->actions().first();
-        first->trigger();
-        waitUntilIdle();
-        QCOMPARE(m_viewModel->statusMessage(), u"Profile '"_s + first->text() + u"' applied."_s);
-    }
+        const QString live = m_viewModel->backupService().shell().platform().dockPreferencesFile;
+        QDir().mkpath(QFileInfo(live).absolutePath());
+        QFile preferences(live);
+        QVERIFY(preferences.open(QIODevice::WriteOnly));
+        preferences.write(R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict/></plist>)");
+        preferences.close();
 
-    void presetsInCatalogueOrderAndApplied() {
-        start(false);
-        QMenu& menu = *m_companion->menu();
-        QMenu* presets = item(menu, u"Apply Preset"_s)->menu();
-        QStringList expected;
-        for (const DockPreset& preset : DockPreset::builtInPresets())
-            expected.append(preset.name);
-        QCOMPARE(titles(*presets), expected);
-
-        QAction* last = presets->actions().last();
-        last->trigger();
+        QMenu* menu = m_companion->menu();
+        open(*menu);
+        for (const QString& title : path.first(path.size() - 1))
+            menu = item(*menu, title)->menu();
+        item(*menu, path.last())->trigger();
         waitUntilIdle();
-        QCOMPARE(m_viewModel->statusMessage(), u"'"_s + last->text() + u"' applied."_s);
+        QCOMPARE(m_viewModel->lastError(), QString());
+        QTEST(m_viewModel->statusMessage(), "status");
     }
 
     void autoHideWritesThroughPerformAndFollowsTheViewModel() {
@@ -200,71 +191,24 @@ private Q_SLOTS:
         QVERIFY(m_home->recordedScripts().isEmpty());
     }
 
-    void buttonsStartTheirOperations_data() {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("add spacer") << u"Add Spacer"_s << u"Standard spacer added to Apps Section."_s;
-        QTest::newRow("backup") << u"Backup Dock Now"_s << u"Backup created successfully."_s;
-    }
-
-    void buttonsStartTheirOperations() {
-        QFETCH(QString, title);
-        QFETCH(QString, status);
-        start(false);
-        const QString live = m_viewModel->backupService().shell().platform().dockPreferencesFile;
-        QDir().mkpath(QFileInfo(live).absolutePath());
-        QFile preferences(live);
-        QVERIFY(preferences.open(QIODevice::WriteOnly));
-        preferences.write(R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict/></plist>)");
-        preferences.close();
-
-        item(*m_companion->menu(), title)->trigger();
-        waitUntilIdle();
-        QCOMPARE(m_viewModel->lastError(), QString());
-        QCOMPARE(m_viewModel->statusMessage(), status);
-    }
-
-    void launchAtLoginToggledTwice() {
+    void launchAtLoginShowsTheEntrysRealState() {
         start(false);
         QAction* toggle = item(*m_companion->menu(), u"Launch at Login"_s);
         const QString entry = launchAtLogin().entryFile();
         QVERIFY(!toggle->isChecked());
-
         toggle->trigger();
         QVERIFY(toggle->isChecked());
-        QVERIFY(QFileInfo::exists(entry));
         QFile written(entry);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QVERIFY(written.readAll().contains("Exec=/opt/Berthwise/berthwise\n"));
-
+        QVERIFY(written.open(QIODevice::ReadOnly) &&
+                written.readAll().contains("Exec=/opt/Berthwise/berthwise\n"));
         toggle->trigger();
-        QVERIFY(!toggle->isChecked());
-        QVERIFY(!QFileInfo::exists(entry));
-    }
+        QVERIFY(!toggle->isChecked() && !QFileInfo::exists(entry));
 
-    void launchAtLoginShowsTheRealStateWhenTheChangeFails() {
-        start(false);
         // A file where the autostart folder should be makes the entry impossible to write.
-        const QString entry = launchAtLogin().entryFile();
-        QDir().mkpath(QFileInfo(QFileInfo(entry).absolutePath()).absolutePath());
-        QFile blocker(QFileInfo(entry).absolutePath());
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-
-        QAction* toggle = item(*m_companion->menu(), u"Launch at Login"_s);
+        const QString folder = QFileInfo(entry).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively() && QFile(folder).open(QIODevice::WriteOnly));
         toggle->trigger();
         QVERIFY(!toggle->isChecked());
-    }
-
-    void openAndQuitAreHandedToTheApplication() {
-        start(false);
-        QSignalSpy opened(m_companion.get(), &MenuBarCompanion::openWindowRequested);
-        QSignalSpy quit(m_companion.get(), &MenuBarCompanion::quitRequested);
-        item(*m_companion->menu(), u"Open Berthwise"_s)->trigger();
-        QCOMPARE(opened.count(), 1);
-        QCOMPARE(quit.count(), 0);
-        item(*m_companion->menu(), u"Quit Berthwise"_s)->trigger();
-        QCOMPARE(quit.count(), 1);
     }
 };
 

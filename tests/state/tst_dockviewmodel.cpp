@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -86,6 +87,10 @@ void breakStoreFolder(const Platform& platform) {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
 }
 
+QCoro::Task<> succeed() {
+    co_return;
+}
+
 } // namespace
 
 class DockViewModelTest : public QObject {
@@ -134,8 +139,6 @@ private Q_SLOTS:
 
     void startsFromInitialValuesThenShowsTheDock() {
         QFETCH(bool, showRecents);
-        const DockProfile stored = profileNamed(u"Stored"_s);
-        storeProfilesAndSchedules({stored}, {mondayNineFor(stored)});
         writeDock({u"tilesize"_s, u"-int"_s, u"33"_s});
         writeDock({u"show-recents"_s, u"-bool"_s, showRecents ? u"true"_s : u"false"_s});
         writeDock({u"orientation"_s, u"-string"_s, u"left"_s});
@@ -147,11 +150,7 @@ private Q_SLOTS:
         initial.minimizeToApplication = true;
         initial.showRecentApps = false;
         QCOMPARE(published(model), initial);
-        QCOMPARE(model.statusMessage(), u"Ready"_s);
-        QVERIFY(!model.isWorking());
-        QVERIFY(model.backups().isEmpty());
-        QCOMPARE(model.profiles().size(), 1);
-        QCOMPARE(model.schedules().size(), 1);
+        QVERIFY(model.statusMessage() == u"Ready"_s && !model.isWorking() && model.backups().isEmpty());
 
         QVERIFY(dockWasRead(model));
         DockConfiguration dock;
@@ -166,19 +165,12 @@ private Q_SLOTS:
         QTest::addColumn<Call>("call");
         QTest::addColumn<QString>("scriptPart");
         QTest::addColumn<QString>("status");
-        const QString updated = u"Dock updated successfully."_s;
         QTest::newRow("size truncated") << Call([](DockViewModel& m) {
             m.setDockSize(63.9);
             m.commitDockSize();
-        }) << u"tilesize -int 63\n"_s << updated;
-        QTest::newRow("magnified size truncated") << Call([](DockViewModel& m) {
-            m.setMagnificationSize(127.99);
-            m.commitMagnificationSize();
-        }) << u"largesize -int 127\n"_s << updated;
+        }) << u"tilesize -int 63\n"_s << u"Dock updated successfully."_s;
         QTest::newRow("hiding recents") << Call([](DockViewModel& m) { m.changeHideRecentApps(true); })
-                                        << u"show-recents -bool false"_s << updated;
-        QTest::newRow("showing recents") << Call([](DockViewModel& m) { m.changeHideRecentApps(false); })
-                                         << u"show-recents -bool true"_s << updated;
+                                        << u"show-recents -bool false"_s << u"Dock updated successfully."_s;
         QTest::newRow("small spacer, right side")
             << Call([](DockViewModel& m) { m.performAddSpacer(u"small"_s, u"others"_s); })
             << u"small-spacer-tile"_s << u"Small spacer added to Right Side."_s;
@@ -188,6 +180,7 @@ private Q_SLOTS:
 
     void settingsAndTilesReachTheDock() {
         QFETCH(Call, call);
+        QFETCH(QString, scriptPart);
         DockViewModel model(m_home->recordingPlatform());
         QVERIFY(dockWasRead(model));
         call(model);
@@ -195,137 +188,104 @@ private Q_SLOTS:
         QTEST(model.statusMessage(), "status");
         const QStringList scripts = m_home->recordedScripts();
         QCOMPARE(scripts.size(), 1);
-        QFETCH(QString, scriptPart);
         QVERIFY2(scripts.first().contains(scriptPart), qPrintable(scripts.first()));
     }
 
-    void failureIsReportedAndClearedWhenTheNextStarts() {
+    // The quick operation ends first, so a busy state that ended with it would show there.
+    void performStaysBusyUntilTheLastEndsAndReportsFailure() {
         DockViewModel model(failingShell());
-        QVERIFY(dockWasRead(model));
-        model.changeAutoHide(true);
-        QVERIFY(model.isWorking());
-        QVERIFY(finished(model));
-        QVERIFY(model.isAutoHideEnabled());
-        QCOMPARE(model.statusMessage(), somethingWentWrong);
-        QVERIFY2(model.lastError().contains(u"/nonexistent/zsh"_s), qPrintable(model.lastError()));
-
-        model.changeMagnification(true);
-        QVERIFY(model.isWorking());
-        QVERIFY(model.lastError().isEmpty());
-        QVERIFY(finished(model));
-        QVERIFY(!model.lastError().isEmpty());
-    }
-
-    void busyUntilTheLastOverlappingOperationEnds() {
-        DockViewModel model(platform());
         QVERIFY(dockWasRead(model));
         QList<bool> workingAtEachEnd;
         connect(&model, &DockViewModel::statusMessageChanged, this,
                 [&] { workingAtEachEnd.append(model.isWorking()); });
-        QSignalSpy workingChanges(&model, &DockViewModel::isWorkingChanged);
-        model.perform(u"first"_s, [&model] { return model.applyAutoHide(true); });
-        model.perform(u"second"_s, [&model] { return model.applyMagnification(true); });
+        model.perform(u"Quick."_s, succeed);
+        model.changeAutoHide(true);
+        QVERIFY(model.isWorking());
         QVERIFY(finished(model));
         QCOMPARE(workingAtEachEnd, QList<bool>({true, true}));
-        QCOMPARE(workingChanges.size(), 2);
+        QVERIFY(model.isAutoHideEnabled());
+        QCOMPARE(model.statusMessage(), somethingWentWrong);
+        QVERIFY2(model.lastError().contains(u"/nonexistent/zsh"_s), qPrintable(model.lastError()));
+
+        model.perform(u"Done."_s, succeed);
+        QVERIFY(model.isWorking() && model.lastError().isEmpty());
+        QVERIFY(finished(model));
+        QCOMPARE(model.statusMessage(), u"Done."_s);
     }
 
-    void capturedAndImportedProfilesComeFirst() {
-        DockViewModel model(platform());
-        QVERIFY(dockWasRead(model));
-        model.captureProfile(u" \n\t "_s, u"star"_s);
-        QVERIFY(finished(model));
-        QCOMPARE(model.statusMessage(), u"Profile 'Untitled Profile' captured."_s);
-        model.captureProfile(u"  Work  "_s, u"star"_s);
-        QVERIFY(finished(model));
-        const DockProfile work = model.profiles().first();
-
-        const QString exchange = m_home->path() + u"/work.json"_s;
-        model.performExportProfile(work.id.toString(QUuid::WithBraces).toUpper(),
-                                   QUrl::fromLocalFile(exchange));
-        QVERIFY(finished(model));
-        const QDateTime beforeImports = QDateTime::currentDateTimeUtc().addSecs(-1);
-        for (int i = 0; i < 2; ++i) {
-            model.performImportProfile(QUrl::fromLocalFile(exchange));
-            QVERIFY(finished(model));
-            QCOMPARE(model.statusMessage(), u"Profile imported."_s);
-        }
-        const QList<DockProfile> profiles = model.profiles();
-        QCOMPARE(profiles.size(), 4);
-        QVERIFY(profiles.at(0).name == work.name && profiles.at(1).name == work.name);
-        QCOMPARE(profiles.at(3).name, u"Untitled Profile"_s);
-        QVERIFY(profiles.at(0).id != profiles.at(1).id && profiles.at(1).id != work.id);
-        QVERIFY(profiles.at(1).createdAt >= beforeImports);
-        model.reloadProfiles();
-        QCOMPARE(model.profiles(), profiles);
-    }
-
-    void profileListEdits_data() {
+    void profileChangesArePublishedOnlyOnceSaved_data() {
         QTest::addColumn<Call>("call");
+        QTest::addColumn<bool>("saveFails");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QStringList>("names");
-        const QString renamed = u"Profile renamed."_s;
-        const QString deleted = u"Profile deleted."_s;
-        QTest::newRow("rename, trimmed")
-            << Call([](DockViewModel& m) { m.renameProfile(m.profiles().first(), u"  Office \n"_s); })
-            << renamed << QStringList{u"Office"_s};
-        QTest::newRow("blank rename does nothing")
-            << Call([](DockViewModel& m) { m.renameProfile(m.profiles().first(), u" \t\n"_s); }) << u"Ready"_s
-            << QStringList{u"Home"_s};
-        QTest::newRow("rename of a profile no longer listed")
-            << Call([](DockViewModel& m) { m.renameProfile(profileNamed(u"Gone"_s), u"Back"_s); }) << renamed
-            << QStringList{u"Home"_s};
-        QTest::newRow("delete") << Call([](DockViewModel& m) {
-            m.performDeleteProfile(ListEntryMaps::idText(m.profiles().first().id));
-        }) << deleted << QStringList{};
-        QTest::newRow("delete of a profile no longer listed") << Call([](DockViewModel& m) {
-            m.performDeleteProfile(ListEntryMaps::idText(QUuid::createUuid()));
-        }) << deleted << QStringList{u"Home"_s};
-    }
-
-    void profileListEdits() {
-        QFETCH(Call, call);
-        storeProfilesAndSchedules({profileNamed(u"Home"_s)}, {});
-        DockViewModel model(platform());
-        QVERIFY(dockWasRead(model));
-        call(model);
-        QVERIFY(finished(model));
-        QTEST(model.statusMessage(), "status");
-        QVERIFY(model.lastError().isEmpty());
-        model.reloadProfiles();
-        QStringList names;
-        for (const DockProfile& profile : model.profiles())
-            names.append(profile.name);
-        QTEST(names, "names");
-    }
-
-    void failedProfileSaveLeavesTheListAsItWas_data() {
-        QTest::addColumn<Call>("call");
-        QTest::newRow("capture") << Call([](DockViewModel& m) { m.captureProfile(u"New"_s, u"star"_s); });
-        QTest::newRow("rename") << Call(
-            [](DockViewModel& m) { m.renameProfile(m.profiles().first(), u"New"_s); });
-        QTest::newRow("delete") << Call(
-            [](DockViewModel& m) { m.performDeleteProfile(ListEntryMaps::idText(m.profiles().first().id)); });
-        QTest::newRow("import") << Call([](DockViewModel& m) {
-            m.performImportProfile(QUrl::fromLocalFile(QDir::homePath() + u"/kept.json"_s));
+        const Call capture([](DockViewModel& m) { m.captureProfile(u" \n\t "_s, u"star"_s); });
+        const Call exportAndImportTwice([](DockViewModel& m) {
+            const QUrl file = QUrl::fromLocalFile(QDir::homePath() + u"/home.json"_s);
+            m.performExportProfile(m.profiles().first().id.toString(QUuid::WithBraces).toUpper(), file);
+            m.performImportProfile(file);
+            m.performImportProfile(file);
         });
+        const auto rename = [](const QString& name) {
+            return Call([name](DockViewModel& m) { m.renameProfile(m.profiles().first(), name); });
+        };
+        const auto remove = [](bool listed) {
+            return Call([listed](DockViewModel& m) {
+                m.performDeleteProfile(
+                    ListEntryMaps::idText(listed ? m.profiles().first().id : QUuid::createUuid()));
+            });
+        };
+        const QStringList home{u"Home"_s};
+        QTest::newRow("blank capture") << capture << false << u"Profile 'Untitled Profile' captured."_s
+                                       << QStringList{u"Untitled Profile"_s, u"Home"_s};
+        QTest::newRow("imported twice") << exportAndImportTwice << false << u"Profile imported."_s
+                                        << QStringList{u"Home"_s, u"Home"_s, u"Home"_s};
+        QTest::newRow("rename, trimmed")
+            << rename(u"  Office \n"_s) << false << u"Profile renamed."_s << QStringList{u"Office"_s};
+        QTest::newRow("blank rename does nothing") << rename(u" \t\n"_s) << false << u"Ready"_s << home;
+        QTest::newRow("rename of a profile no longer listed")
+            << Call([](DockViewModel& m) { m.renameProfile(profileNamed(u"Gone"_s), u"Back"_s); }) << false
+            << u"Profile renamed."_s << home;
+        QTest::newRow("delete") << remove(true) << false << u"Profile deleted."_s << QStringList{};
+        QTest::newRow("delete of a profile no longer listed")
+            << remove(false) << false << u"Profile deleted."_s << home;
+        QTest::newRow("capture, save fails") << capture << true << somethingWentWrong << home;
+        QTest::newRow("import, save fails") << exportAndImportTwice << true << somethingWentWrong << home;
+        QTest::newRow("rename, save fails") << rename(u"New"_s) << true << somethingWentWrong << home;
+        QTest::newRow("delete, save fails") << remove(true) << true << somethingWentWrong << home;
     }
 
-    void failedProfileSaveLeavesTheListAsItWas() {
+    void profileChangesArePublishedOnlyOnceSaved() {
         QFETCH(Call, call);
-        const DockProfile stored = profileNamed(u"Kept"_s);
+        QFETCH(bool, saveFails);
+        const DockProfile stored = profileNamed(u"Home"_s);
         storeProfilesAndSchedules({stored}, {});
         DockViewModel model(platform());
         QVERIFY(dockWasRead(model));
-        model.profileService().exportProfile(stored, QDir::homePath() + u"/kept.json"_s);
-        breakStoreFolder(platform());
+        if (saveFails)
+            breakStoreFolder(platform());
         QSignalSpy profileChanges(&model, &DockViewModel::profilesChanged);
         call(model);
         QVERIFY(finished(model));
-        QCOMPARE(model.statusMessage(), somethingWentWrong);
-        QVERIFY(!model.lastError().isEmpty());
-        QCOMPARE(profileChanges.size(), 0);
-        QCOMPARE(model.profiles(), QList<DockProfile>{stored});
+        QTEST(model.statusMessage(), "status");
+        QCOMPARE(model.lastError().isEmpty(), !saveFails);
+
+        const QList<DockProfile> profiles = model.profiles();
+        QStringList names;
+        QSet<QUuid> ids;
+        for (const DockProfile& profile : profiles) {
+            names.append(profile.name);
+            ids.insert(profile.id);
+        }
+        QTEST(names, "names");
+        QCOMPARE(ids.size(), profiles.size());
+        // New profiles go in front; the stored one keeps its place and its id through a rename.
+        QVERIFY(profiles.isEmpty() || profiles.last().id == stored.id);
+        if (saveFails) {
+            QCOMPARE(profileChanges.size(), 0);
+        } else {
+            model.reloadProfiles();
+            QCOMPARE(model.profiles(), profiles);
+        }
     }
 
     void newBackupIsListedFirstEvenWhenListingFails_data() {
@@ -339,10 +299,8 @@ private Q_SLOTS:
         if (!listable && ::geteuid() == 0)
             QSKIP("root lists every folder, so the listing cannot be made to fail");
         const QString folder = platform().backupsFolder();
-        QVERIFY(QDir().mkpath(folder));
-        QFile older(folder + u"/com.apple.dock.backup.20200101-000000.plist"_s);
-        QVERIFY(older.open(QIODevice::WriteOnly));
-        older.close();
+        const QString older = folder + u"/com.apple.dock.backup.20200101-000000.plist"_s;
+        QVERIFY(QDir().mkpath(folder) && QFile(older).open(QIODevice::WriteOnly));
         if (!listable)
             QFile::setPermissions(folder, QFile::WriteOwner | QFile::ExeOwner);
         DockViewModel model(platform());
@@ -352,8 +310,7 @@ private Q_SLOTS:
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(model.statusMessage(), u"Backup created successfully."_s);
         QCOMPARE(model.backups().size(), listable ? 2 : 1);
-        QVERIFY(model.backups().first() != older.fileName());
-        QVERIFY(QFileInfo::exists(model.backups().first()));
+        QVERIFY(model.backups().first() != older && QFileInfo::exists(model.backups().first()));
     }
 
     void presetValuesArePublishedOnlyAfterTheDockChanged_data() {
@@ -364,7 +321,6 @@ private Q_SLOTS:
 
     void presetValuesArePublishedOnlyAfterTheDockChanged() {
         QFETCH(bool, shellStarts);
-        const DockPreset& presentation = DockPreset::builtInPresets().at(2);
         DockViewModel model(shellStarts ? platform() : failingShell());
         QVERIFY(dockWasRead(model));
         const DockConfiguration before = published(model);
@@ -375,47 +331,43 @@ private Q_SLOTS:
         model.performApplyPreset(u"00000000-0000-0000-0000-000000000003"_s);
         QCOMPARE(published(model), before);
         QVERIFY(finished(model));
-        if (!shellStarts) {
-            QCOMPARE(model.statusMessage(), somethingWentWrong);
-            QCOMPARE(published(model), before);
-            return;
-        }
-        QCOMPARE(model.statusMessage(), u"'Presentation Mode' applied."_s);
-        QCOMPARE(published(model), static_cast<const DockConfiguration&>(presentation));
-        QVERIFY(restartsWhenPublished > restartsBefore);
+        QCOMPARE(model.statusMessage(), shellStarts ? u"'Presentation Mode' applied."_s : somethingWentWrong);
+        QCOMPARE(published(model),
+                 shellStarts ? static_cast<const DockConfiguration&>(DockPreset::builtInPresets().at(2))
+                             : before);
+        QCOMPARE(restartsWhenPublished > restartsBefore, shellStarts);
     }
 
     void scheduleChangesStayWhenTheSaveFails_data() {
         QTest::addColumn<Call>("call");
-        QTest::addColumn<int>("expectedCount");
-        QTest::newRow("add") << Call([](DockViewModel& m) { m.addSchedule(DockSchedule()); }) << 2;
+        QTest::addColumn<QList<bool>>("enabled");
+        QTest::newRow("add") << Call([](DockViewModel& m) { m.addSchedule(DockSchedule()); })
+                             << QList<bool>{true, true};
         QTest::newRow("update") << Call([](DockViewModel& m) {
             // Through the screens' map, as the enable switch sends it.
             QVariantMap edited = m.scheduleList().first().toMap();
             edited.insert(u"isEnabled"_s, false);
             m.updateSchedule(edited);
-        }) << 1;
+        }) << QList<bool>{false};
         QTest::newRow("delete") << Call([](DockViewModel& m) {
             m.deleteSchedule(ListEntryMaps::idText(m.schedules().first().id));
-        }) << 0;
+        }) << QList<bool>{};
     }
 
     void scheduleChangesStayWhenTheSaveFails() {
         QFETCH(Call, call);
-        QFETCH(int, expectedCount);
         const DockProfile profile = profileNamed(u"Any"_s);
         storeProfilesAndSchedules({profile}, {mondayNineFor(profile)});
         DockViewModel model(platform());
         QVERIFY(dockWasRead(model));
         breakStoreFolder(platform());
-        QSignalSpy working(&model, &DockViewModel::isWorkingChanged);
         call(model);
-        QCOMPARE(model.schedules().size(), expectedCount);
-        if (QTest::currentDataTag() == "update"_L1)
-            QVERIFY(!model.schedules().first().isEnabled);
+        QList<bool> enabled;
+        for (const DockSchedule& schedule : model.schedules())
+            enabled.append(schedule.isEnabled);
+        QTEST(enabled, "enabled");
         QVERIFY(!model.lastError().isEmpty());
-        QCOMPARE(model.statusMessage(), u"Ready"_s);
-        QCOMPARE(working.size(), 0);
+        QVERIFY(model.statusMessage() == u"Ready"_s && !model.isWorking());
     }
 
     void runnerAppliesOnlyADueSchedule_data() {
@@ -429,14 +381,10 @@ private Q_SLOTS:
         const QDateTime never;
         QTest::newRow("due") << mondays << true << true << never << at(monday, 9, 0, 10) << true;
         QTest::newRow("a minute late") << mondays << true << true << never << at(monday, 9, 1, 0) << false;
-        QTest::newRow("other day") << QList<int>{3} << true << true << never << at(monday, 9, 0, 10) << false;
         QTest::newRow("applied earlier this minute")
             << mondays << true << true << at(monday, 9, 0, 10) << at(monday, 9, 0, 40) << false;
         QTest::newRow("applied a week before")
             << mondays << true << true << at(monday.addDays(-7), 9, 0, 10) << at(monday, 9, 0, 5) << true;
-        QTest::newRow("applied yesterday at this time")
-            << QList<int>{2, 3} << true << true << at(monday, 9, 0, 10) << at(monday.addDays(1), 9, 0, 20)
-            << true;
         QTest::newRow("Sunday is day 1")
             << QList<int>{1} << true << true << never << at(monday.addDays(-1), 9, 0, 0) << true;
         QTest::newRow("disabled") << mondays << false << true << never << at(monday, 9, 0, 10) << false;
@@ -478,9 +426,12 @@ private Q_SLOTS:
         QCOMPARE(model.schedules().first().lastAppliedDate, std::optional(now));
     }
 
+    // Two schedules due in one minute: one per tick, in list order, and neither again after a restart
+    // within that minute.
     void runnerAppliesOncePerMinuteAcrossRestarts() {
-        const DockProfile profile = profileNamed(u"Evening"_s);
-        storeProfilesAndSchedules({profile}, {mondayNineFor(profile)});
+        const DockProfile first = profileNamed(u"First"_s);
+        const DockProfile second = profileNamed(u"Second"_s);
+        storeProfilesAndSchedules({first, second}, {mondayNineFor(first), mondayNineFor(second)});
         QDateTime now = at(monday, 9, 0, 10);
         const auto clock = [&now] { return now; };
         {
@@ -488,10 +439,14 @@ private Q_SLOTS:
             QVERIFY(dockWasRead(model));
             model.checkSchedules();
             QVERIFY(finished(model));
-            QCOMPARE(model.statusMessage(), u"Schedule applied 'Evening'."_s);
-            QCOMPARE(model.lastScheduleApplied(), u"Evening"_s);
-            QCOMPARE(published(model), static_cast<const DockConfiguration&>(profile));
+            QCOMPARE(model.statusMessage(), u"Schedule applied 'First'."_s);
+            QCOMPARE(model.lastScheduleApplied(), u"First"_s);
+            QCOMPARE(published(model), static_cast<const DockConfiguration&>(first));
+            QVERIFY(!model.schedules().at(1).lastAppliedDate);
             now = at(monday, 9, 0, 40);
+            model.checkSchedules();
+            QVERIFY(finished(model));
+            QCOMPARE(model.lastScheduleApplied(), u"Second"_s);
             model.checkSchedules();
             QVERIFY(!model.isWorking());
         }
@@ -500,28 +455,6 @@ private Q_SLOTS:
         now = at(monday, 9, 0, 50);
         restarted.checkSchedules();
         QVERIFY(!restarted.isWorking());
-        now = at(monday.addDays(7), 9, 0, 10);
-        restarted.checkSchedules();
-        QVERIFY(finished(restarted));
-        QCOMPARE(restarted.statusMessage(), u"Schedule applied 'Evening'."_s);
-    }
-
-    void twoDueSchedulesApplyOnePerTickInListOrder() {
-        const DockProfile first = profileNamed(u"First"_s);
-        const DockProfile second = profileNamed(u"Second"_s);
-        storeProfilesAndSchedules({first, second}, {mondayNineFor(first), mondayNineFor(second)});
-        QDateTime now = at(monday, 9, 0, 10);
-        DockViewModel model(m_home->recordingPlatform(), [&now] { return now; });
-        QVERIFY(dockWasRead(model));
-        model.checkSchedules();
-        QVERIFY(finished(model));
-        QCOMPARE(model.statusMessage(), u"Schedule applied 'First'."_s);
-        QVERIFY(!model.schedules().at(1).lastAppliedDate);
-        now = at(monday, 9, 0, 40);
-        model.checkSchedules();
-        QVERIFY(finished(model));
-        QCOMPARE(model.statusMessage(), u"Schedule applied 'Second'."_s);
-        QCOMPARE(model.lastScheduleApplied(), u"Second"_s);
     }
 };
 

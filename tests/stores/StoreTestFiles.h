@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 // Whole-file reads and writes for the stores' tests, and the hand-written files in tests/data/stores.
 namespace StoreTestFiles {
@@ -38,6 +39,18 @@ inline QByteArray withFirst(const QString& name, const QString& key, const QJson
         first.insert(key, value);
     records.replace(0, first);
     return QJsonDocument(records).toJson();
+}
+
+// The content of the one copy kept aside of the store file at `path`, named
+// "<name>.unreadable-yyyyMMdd-HHmmss"; when there is not exactly one such copy, the names found instead.
+inline QByteArray keptAside(const QString& path) {
+    const QFileInfo store(path);
+    const QStringList copies = store.absoluteDir().entryList({store.fileName() + QStringLiteral(".*")});
+    const QRegularExpression name(u'^' + QRegularExpression::escape(store.fileName()) +
+                                  QStringLiteral("\\.unreadable-[0-9]{8}-[0-9]{6}$"));
+    if (copies.size() != 1 || !name.match(copies.first()).hasMatch())
+        return "copies: " + copies.join(u' ').toUtf8();
+    return content(store.absoluteDir().filePath(copies.first()));
 }
 
 } // namespace StoreTestFiles
