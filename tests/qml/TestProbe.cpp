@@ -16,16 +16,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The smallest preferences file the Dock would accept: a dictionary with one key.
-const QByteArray minimalDockPreferences = R"(<?xml version="1.0" encoding="UTF-8"?>
-<!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
-<plist version="1.0">
-<dict>
-	<key>tilesize</key>
-	<integer>48</integer>
-</dict>
-</plist>
-)";
+// Backups copy the file's bytes as they are, so an empty dictionary serves.
+const QByteArray minimalDockPreferences = "<plist version=\"1.0\"><dict/></plist>\n";
 
 QAccessibleInterface* accessibleInterface(QQuickItem* item) {
     return item ? QAccessible::queryAccessibleInterface(item) : nullptr;
@@ -42,27 +34,12 @@ QStringList TestProbe::recordedScripts() const {
     return m_home.recordedScripts();
 }
 
-QVariantList TestProbe::recordedCalls() const {
-    QVariantList calls;
-    for (const QStringList& call : m_home.recordedCalls())
-        calls.append(call);
-    return calls;
-}
-
 void TestProbe::clearRecords() const {
     m_home.clearRecords();
 }
 
-int TestProbe::dockRestarts() const {
-    return m_home.dockRestarts();
-}
-
 bool TestProbe::waitUntilIdle() const {
     return QTest::qWaitFor([this] { return !m_viewModel.isWorking(); }, 60'000);
-}
-
-QString TestProbe::homeFolder() const {
-    return m_home.path();
 }
 
 QString TestProbe::dockPreferencesFile() const {
@@ -94,19 +71,6 @@ void TestProbe::removeBackups() const {
         QFile::remove(file);
 }
 
-QString TestProbe::writeFile(const QString& relativePath, const QString& contents) const {
-    const QString path = QDir(m_home.path()).filePath(relativePath);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(contents.toUtf8());
-    return path;
-}
-
-bool TestProbe::fileExists(const QString& absolutePath) const {
-    return QFileInfo::exists(absolutePath);
-}
-
 bool TestProbe::accessibleAction(QQuickItem* item, const QString& action) const {
     QAccessibleInterface* accessible = accessibleInterface(item);
     QAccessibleActionInterface* actions = accessible ? accessible->actionInterface() : nullptr;
@@ -114,12 +78,6 @@ bool TestProbe::accessibleAction(QQuickItem* item, const QString& action) const 
         return false;
     actions->doAction(action);
     return true;
-}
-
-QStringList TestProbe::accessibleActionNames(QQuickItem* item) const {
-    QAccessibleInterface* accessible = accessibleInterface(item);
-    QAccessibleActionInterface* actions = accessible ? accessible->actionInterface() : nullptr;
-    return actions ? actions->actionNames() : QStringList();
 }
 
 int TestProbe::accessibleRole(QQuickItem* item) const {

@@ -3,7 +3,6 @@
 
 #include <QObject>
 #include <QStringList>
-#include <QVariantList>
 
 class DockViewModel;
 class QQuickItem;
@@ -19,26 +18,16 @@ public:
 
     // The scripts handed to the shell after "-lc", in order.
     Q_INVOKABLE [[nodiscard]] QStringList recordedScripts() const;
-    // Each recorded call: the program name followed by its arguments.
-    Q_INVOKABLE [[nodiscard]] QVariantList recordedCalls() const;
     Q_INVOKABLE void clearRecords() const;
-    // Restarts of the simulated Dock; the recording shell never restarts it, so count "killall Dock"
-    // lines in recordedScripts() there.
-    Q_INVOKABLE [[nodiscard]] int dockRestarts() const;
     // Spins the event loop until no operation runs; false when that does not happen within a minute.
     Q_INVOKABLE bool waitUntilIdle() const;
 
-    Q_INVOKABLE [[nodiscard]] QString homeFolder() const;
-    Q_INVOKABLE [[nodiscard]] QString dockPreferencesFile() const;
     // Puts a small valid Dock preferences file in place, so backups have something to copy.
     Q_INVOKABLE void writeDockPreferences() const;
     Q_INVOKABLE void removeDockPreferences() const;
     Q_INVOKABLE [[nodiscard]] QStringList backupFiles() const;
     // Backups are named by the second, so tests that count new ones start from none.
     Q_INVOKABLE void removeBackups() const;
-    // Writes a text file inside the test home (creating folders) and returns its absolute path.
-    Q_INVOKABLE QString writeFile(const QString& relativePath, const QString& contents) const;
-    Q_INVOKABLE [[nodiscard]] bool fileExists(const QString& absolutePath) const;
 
     // Addresses the screens asked the browser to open; no test reaches a real browser.
     Q_INVOKABLE [[nodiscard]] QStringList openedAddresses() const { return m_openedAddresses; }
@@ -48,12 +37,13 @@ public:
     // way a screen reader does, through the item's accessibility interface; false when the item
     // does not offer it.
     Q_INVOKABLE bool accessibleAction(QQuickItem* item, const QString& action) const;
-    Q_INVOKABLE [[nodiscard]] QStringList accessibleActionNames(QQuickItem* item) const;
     // The role as QAccessible::Role's number, comparable with QML's Accessible.Button and friends.
     Q_INVOKABLE [[nodiscard]] int accessibleRole(QQuickItem* item) const;
     Q_INVOKABLE [[nodiscard]] QString accessibleName(QQuickItem* item) const;
 
 private:
+    [[nodiscard]] QString dockPreferencesFile() const;
+
     const TestHome& m_home;
     DockViewModel& m_viewModel;
     QStringList m_openedAddresses;

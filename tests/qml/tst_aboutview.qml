@@ -28,9 +28,9 @@ TestCase {
     }
 
     function test_versionLineComesFromTheBuild() {
-        const about = createAbout()
-        compare(findChild(about, "aboutVersion").text, "Version " + AppInfo.version + " (" + AppInfo.buildNumber + ")")
-        verify(/^Version \d+(\.\d+)* \(\w+\)$/.test(findChild(about, "aboutVersion").text))
+        const version = findChild(createAbout(), "aboutVersion").text
+        compare(version, "Version " + AppInfo.version + " (" + AppInfo.buildNumber + ")")
+        verify(/^Version \d+(\.\d+)* \(\w+\)$/.test(version), version)
     }
 
     function test_rowsOpenTheirAddress_data() {
@@ -43,21 +43,17 @@ TestCase {
     }
 
     function test_rowsOpenTheirAddress(data) {
-        const about = createAbout()
-        const row = findChild(about, data.row)
+        const row = findChild(createAbout(), data.row)
         const before = TestProbe.openedAddresses().length
         if (data.viaAccessibility)
             verify(TestProbe.accessibleAction(row, "Press"))
         else
             mouseClick(row)
-        const opened = TestProbe.openedAddresses()
-        compare(opened.length, before + 1)
-        compare(opened[opened.length - 1], data.address)
+        compare(TestProbe.openedAddresses().slice(before), [data.address])
     }
 
     function test_unparsableAddressDoesNothingButStillHovers() {
-        const about = createAbout()
-        const row = findChild(about, "contactRow")
+        const row = findChild(createAbout(), "contactRow")
         const before = TestProbe.openedAddresses().length
         for (const address of ["", "not a url", "http://", "mailto:"]) {
             row.url = address
