@@ -271,7 +271,9 @@ int DefaultsCommand::exportDomain(const QString& domain, const QByteArray& path)
     }
     const QByteArray bytes = loaded.dictionary.toBinary();
     QSaveFile file(QFile::decodeName(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Unbuffered, so a write cut short (a full disk) is seen here rather than committed truncated.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
+        !file.commit())
         return fail(u"Could not write %1: %2"_s.arg(file.fileName(), file.errorString()));
     return 0;
 }

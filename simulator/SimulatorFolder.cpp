@@ -34,7 +34,9 @@ bool SimulatorFolder::write(const QString& name, const QByteArray& bytes, QStrin
     if (!ensureExists(error))
         return false;
     QSaveFile file(filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Unbuffered, so a write cut short (a full disk) is seen here rather than committed truncated.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
+        !file.commit()) {
         error = u"Could not write %1: %2"_s.arg(file.fileName(), file.errorString());
         return false;
     }

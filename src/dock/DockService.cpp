@@ -181,7 +181,9 @@ QCoro::Task<> DockService::importDockPreferences(QByteArray data) const {
     const auto removeFile = qScopeGuard([path] { QFile::remove(path); });
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+    // Unbuffered, so a write cut short (a full disk) is seen here rather than committed truncated.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size() ||
+        !file.commit())
         throw Error(u"Couldn't write the Dock layout to %1: %2"_s.arg(path, file.errorString()));
 
     const QStringList arguments{u"import"_s, dockDomain, path};

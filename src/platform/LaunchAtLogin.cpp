@@ -82,10 +82,10 @@ bool LaunchAtLogin::isEnabled() const {
 void LaunchAtLogin::registerEntry() const {
     QDir().mkpath(QFileInfo(m_entryFile).absolutePath());
     QSaveFile entry(m_entryFile);
-    if (!entry.open(QIODevice::WriteOnly))
-        return;
-    entry.write(entryContents(m_executable));
-    entry.commit();
+    const QByteArray contents = entryContents(m_executable);
+    // Unbuffered, so a write cut short is seen here and never committed as a truncated entry.
+    if (entry.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && entry.write(contents) == contents.size())
+        entry.commit();
 }
 
 void LaunchAtLogin::unregisterEntry() const {
