@@ -17,7 +17,9 @@ Flickable {
     contentHeight: page.height + 80 + 40
     clip: true
     boundsBehavior: Flickable.StopAtBounds
-    ScrollBar.vertical: ScrollBar {}
+    ScrollBar.vertical: ScrollBar {
+        Accessible.name: "About"
+    }
 
     component Card: Rectangle {
         width: parent.width

@@ -10,6 +10,8 @@ ScrollView {
     id: screen
 
     objectName: "appearanceView"
+    ScrollBar.vertical.Accessible.name: "Appearance"
+    ScrollBar.horizontal.Accessible.name: "Appearance"
 
     component SectionTitle: Text {
         Layout.topMargin: 12

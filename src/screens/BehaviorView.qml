@@ -9,6 +9,8 @@ ScrollView {
     id: screen
 
     objectName: "behaviorView"
+    ScrollBar.vertical.Accessible.name: "Behavior"
+    ScrollBar.horizontal.Accessible.name: "Behavior"
 
     readonly property var settings: [
         {

@@ -70,7 +70,9 @@ Flickable {
     contentHeight: page.height + 2 * margin + 40
     clip: true
     boundsBehavior: Flickable.StopAtBounds
-    ScrollBar.vertical: ScrollBar {}
+    ScrollBar.vertical: ScrollBar {
+        Accessible.name: "Dashboard"
+    }
 
     Column {
         id: page
