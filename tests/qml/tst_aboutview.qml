@@ -51,17 +51,4 @@ TestCase {
             mouseClick(row)
         compare(TestProbe.openedAddresses().slice(before), [data.address])
     }
-
-    function test_unparsableAddressDoesNothingButStillHovers() {
-        const row = findChild(createAbout(), "contactRow")
-        const before = TestProbe.openedAddresses().length
-        for (const address of ["", "not a url", "http://", "mailto:"]) {
-            row.url = address
-            mouseClick(row)
-            compare(TestProbe.openedAddresses().length, before, "opened " + address)
-        }
-        mouseMove(row, row.width / 2, row.height / 2)
-        tryCompare(row, "isHovered", true)
-        tryVerify(() => findChild(row, "rowHighlight").color.a > 0)
-    }
 }

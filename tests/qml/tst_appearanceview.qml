@@ -111,36 +111,6 @@ TestCase {
         verify(near(item("dockDivider").height, data.tile * 0.7));
     }
 
-    function test_hoveredTileGrowsOnlyWithMagnification_data() {
-        return [
-            { tag: "magnification on", magnification: true, grown: 33.6 * 1.4 },
-            { tag: "magnification off", magnification: false, grown: 33.6 }
-        ];
-    }
-
-    function test_hoveredTileGrowsOnlyWithMagnification(data) {
-        DockViewModel.isMagnificationEnabled = data.magnification;
-        mouseMove(tile(4), tile(4).width / 2, tile(4).height / 2);
-        compare(item("dockPreview").hoveredIndex, 4);
-
-        tryVerify(() => near(tile(4).width, data.grown), 5000);
-        // Long enough for a spring that should not have started to show itself.
-        wait(300);
-        verify(near(tile(4).width, data.grown));
-        verify(near(tile(3).width, 33.6) && near(tile(5).width, 33.6));
-
-        mouseMove(screen, 1, 1);
-        tryVerify(() => near(tile(4).width, 33.6), 5000);
-    }
-
-    function test_autoHideDimsThePreview() {
-        for (const on of [true, false]) {
-            DockViewModel.isAutoHideEnabled = on;
-            tryVerify(() => near(item("dockRow").opacity, on ? 0.45 : 1), 5000);
-            compare(item("autoHideCaption").visible, on);
-        }
-    }
-
     function test_magnificationSwitchShowsAndHidesTheSizeRow() {
         const toggle = item("toggle", item("magnificationRow"));
         const sizeRow = item("magnificationSizeRow");
@@ -169,8 +139,6 @@ TestCase {
               scripts: written("mineffect -string genie") },
             { tag: "Dock Size increased", control: "dockSizeRow", name: "Dock Size", way: "Increase", field: "dockSize",
               from: 48, to: 49, scripts: written("tilesize -int 49") },
-            { tag: "Dock Size decreased", control: "dockSizeRow", name: "Dock Size", way: "Decrease", field: "dockSize",
-              from: 48, to: 47, scripts: written("tilesize -int 47") },
             { tag: "Dock Size increased at its largest", control: "dockSizeRow", name: "Dock Size", way: "Increase",
               field: "dockSize", from: 96, to: 96, scripts: [] },
             { tag: "Dock Size by the right arrow key", control: "dockSizeRow", name: "Dock Size", way: Qt.Key_Right,

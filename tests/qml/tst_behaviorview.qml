@@ -35,9 +35,6 @@ TestCase {
             { tag: "fast auto-hide on", field: "fastAutoHide", name: "Fast Auto-hide", from: false, way: "click",
               script: written(["write com.apple.dock autohide-delay -float 0",
                                "write com.apple.dock autohide-time-modifier -float 0.2"]) },
-            { tag: "fast auto-hide off", field: "fastAutoHide", name: "Fast Auto-hide", from: true, way: "Toggle",
-              script: written(["delete com.apple.dock autohide-delay || true",
-                               "delete com.apple.dock autohide-time-modifier || true"]) },
             { tag: "only running apps on", field: "showOnlyRunningApps", name: "Show Only Running Apps", from: false,
               way: "space", script: written(["write com.apple.dock static-only -bool true"]) },
             { tag: "dim hidden apps on", field: "dimHiddenApps", name: "Dim Hidden Apps", from: false, way: "Toggle",
@@ -48,9 +45,7 @@ TestCase {
               way: "space", script: written(["write com.apple.dock minimize-to-application -bool false"]) },
             // Hiding recent apps means the Dock must not show them.
             { tag: "hide recent apps on", field: "hideRecentApps", name: "Hide Recent Apps", from: false, way: "click",
-              script: written(["write com.apple.dock show-recents -bool false"]) },
-            { tag: "hide recent apps off", field: "hideRecentApps", name: "Hide Recent Apps", from: true, way: "Toggle",
-              script: written(["write com.apple.dock show-recents -bool true"]) }
+              script: written(["write com.apple.dock show-recents -bool false"]) }
         ];
     }
 

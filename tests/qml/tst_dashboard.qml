@@ -20,8 +20,8 @@ TestCase {
         }
     }
 
-    function createDashboard(width) {
-        const dashboard = createTemporaryObject(dashboardComponent, testCase, { width: width ?? testCase.width })
+    function createDashboard() {
+        const dashboard = createTemporaryObject(dashboardComponent, testCase)
         verify(dashboard)
         tryVerify(() => !isPolishScheduled(findChild(dashboard, "quickActionGrid")))
         return dashboard
@@ -90,36 +90,5 @@ TestCase {
             verify(scripts.some(script => script.includes(data.mentions)), scripts.join("\n---\n"))
         compare(DockViewModel.dockPosition, data.position ?? "bottom")
         compare(TestProbe.backupFiles().length, data.backups ?? 0)
-    }
-
-    function test_columnsAdaptToTheWidth_data() {
-        return [
-            { tag: "narrow", width: 300 },
-            { tag: "medium", width: 760 },
-            { tag: "wide", width: 1400 }
-        ]
-    }
-
-    // As many columns as fit at 220 points or more, and never fewer than one.
-    function test_columnsAdaptToTheWidth(data) {
-        const dashboard = createDashboard(data.width)
-        const grid = findChild(dashboard, "quickActionGrid")
-        const first = card(dashboard, "addSpacer")
-        const second = card(dashboard, "cleanDock")
-        const columns = grid.columns
-        verify(columns === 1 || first.width >= 220, first.width)
-        compare(second.y === first.y, columns > 1, "the second card shares the first row")
-        const moreWouldFit = (columns + 1) * 220 + columns * 16 <= grid.width
-        verify(!moreWouldFit, columns + " columns leave room for another")
-    }
-
-    function test_hoverLiftsTheCard() {
-        const dashboard = createDashboard()
-        const backup = card(dashboard, "backupDock")
-        mouseMove(backup, backup.width / 2, backup.height / 2)
-        tryCompare(backup, "scale", 1.015)
-        compare(card(dashboard, "addSpacer").scale, 1.0)
-        mouseMove(dashboard, 2, 2)
-        tryCompare(backup, "scale", 1.0)
     }
 }

@@ -97,7 +97,6 @@ private Q_SLOTS:
         };
         QTest::newRow("day 0") << data(u"schedules-day0.json"_s);
         QTest::newRow("day 8") << data(u"schedules-day8.json"_s);
-        QTest::newRow("fractional minute") << set(u"minute"_s, 30.5);
         QTest::newRow("no isEnabled") << set(u"isEnabled"_s, QJsonValue::Undefined);
         QTest::newRow("date as text") << set(u"lastAppliedDate"_s, u"2025-03-14T13:00:00Z"_s);
         QTest::newRow("not JSON") << QByteArray("[{\"hour\":");
