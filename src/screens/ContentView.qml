@@ -14,16 +14,16 @@ Item {
     readonly property var shownItem: sections.find(section => section.key === shownSection)
 
     // Key, title, symbol and screen type of each section, in sidebar order; About stands alone in a
-    // second group.
+    // second group. A section whose screen is not built yet names none.
     readonly property var sections: [
         { key: "dashboard", title: "Dashboard", icon: "rectangle.grid.2x2.fill", screen: "DashboardView", group: 0 },
-        { key: "spacers", title: "Spacers", icon: "rectangle.split.3x1.fill", screen: "SpacersView", group: 0 },
+        { key: "spacers", title: "Spacers", icon: "rectangle.split.3x1.fill", screen: "", group: 0 },
         { key: "behavior", title: "Behavior", icon: "switch.2", screen: "BehaviorView", group: 0 },
         { key: "appearance", title: "Appearance", icon: "slider.horizontal.3", screen: "AppearanceView", group: 0 },
-        { key: "presets", title: "Presets", icon: "sparkles", screen: "PresetsView", group: 0 },
-        { key: "profiles", title: "Profiles", icon: "square.stack.3d.up.fill", screen: "ProfilesView", group: 0 },
-        { key: "schedules", title: "Schedules", icon: "clock.badge.checkmark", screen: "SchedulesView", group: 0 },
-        { key: "backup", title: "Backup & Restore", icon: "externaldrive.fill", screen: "BackupRestoreView", group: 0 },
+        { key: "presets", title: "Presets", icon: "sparkles", screen: "", group: 0 },
+        { key: "profiles", title: "Profiles", icon: "square.stack.3d.up.fill", screen: "", group: 0 },
+        { key: "schedules", title: "Schedules", icon: "clock.badge.checkmark", screen: "", group: 0 },
+        { key: "backup", title: "Backup & Restore", icon: "externaldrive.fill", screen: "", group: 0 },
         { key: "about", title: "About", icon: "info.circle.fill", screen: "AboutView", group: 1 }
     ]
 
@@ -123,8 +123,8 @@ Item {
                 anchors.left: parent.left
                 anchors.right: parent.right
                 anchors.bottom: statusDivider.top
-                // By file name, so that a section's screen appears as soon as its file exists.
-                source: content.shownItem.screen + ".qml"
+                // A section without a screen of its own yet shows its title instead.
+                source: content.shownItem.screen ? content.shownItem.screen + ".qml" : ""
             }
 
             // Shown only while a section's screen is not part of this build yet.
