@@ -82,23 +82,15 @@ public:
 
     [[nodiscard]] std::optional<qint64> integer(DockPreferenceKey key) const {
         plist_t node = lookUp(key);
-        switch (node ? plist_get_node_type(node) : PLIST_NONE) {
-        case PLIST_UINT: {
+        // Whole numbers are taken exactly; going through a double would round the large ones.
+        if (node && plist_get_node_type(node) == PLIST_UINT) {
             uint64_t value = 0;
             plist_get_uint_val(node, &value);
             // Negative integers are stored in two's complement.
             return static_cast<qint64>(value);
         }
-        case PLIST_REAL: {
-            double value = 0;
-            plist_get_real_val(node, &value);
-            return truncatedToInteger(value);
-        }
-        case PLIST_BOOLEAN:
-            return booleanValue(node) ? 1 : 0;
-        default:
-            return std::nullopt;
-        }
+        const std::optional<double> number = real(key);
+        return number ? truncatedToInteger(*number) : std::nullopt;
     }
 
     [[nodiscard]] std::optional<bool> boolean(DockPreferenceKey key) const {
