@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Error.h"
+#include "common/Error.h"
 
 // A failed export or import of the Dock's whole preferences domain.
 class DockError : public Error {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ShellService.h"
 
-#include "Error.h"
+#include "common/Error.h"
 
 #include <QCoro/QCoroFuture>
 #include <QProcess>

@@ -3,7 +3,7 @@
 
 #include "ListEntryMaps.h"
 #include "NextEventLoopTurn.h"
-#include "dock/Error.h"
+#include "common/Error.h"
 
 #include <QDir>
 #include <QUrl>

@@ -2,7 +2,7 @@
 #include "BackupService.h"
 
 #include "StoreFile.h"
-#include "dock/Error.h"
+#include "common/Error.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "PresetService.h"
 
-#include "dock/Error.h"
+#include "common/Error.h"
 
 PresetService::PresetService(DockService dockService, BackupService backupService)
     : m_dockService(std::move(dockService))

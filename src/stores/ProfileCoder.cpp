@@ -2,7 +2,7 @@
 #include "ProfileCoder.h"
 
 #include "StrictJson.h"
-#include "dock/Error.h"
+#include "common/Error.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,7 +3,7 @@
 
 #include "ProfileCoder.h"
 #include "StoreFile.h"
-#include "dock/Error.h"
+#include "common/Error.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 
 #include "ScheduleCoder.h"
 #include "StoreFile.h"
-#include "dock/Error.h"
+#include "common/Error.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "StoreFile.h"
 
-#include "dock/Error.h"
+#include "common/Error.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "StrictJson.h"
 
-#include "dock/Error.h"
+#include "common/Error.h"
 
 #include <QJsonParseError>
 #include <QRegularExpression>
