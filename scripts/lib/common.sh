@@ -71,7 +71,10 @@ ensure_dependencies() {
 build() {
     cd "$repo_root"
     if [ ! -f build/CMakeCache.txt ]; then
-        cmake --preset dev
+        # A compiler cache, where one is installed, makes rebuilds of other checkouts cheap.
+        local launcher=()
+        command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        cmake --preset dev "${launcher[@]}"
     fi
     cmake --build build
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "RunTask.h"
 #include "TestHome.h"
-#include "dock/Error.h"
+#include "common/Error.h"
 #include "dock/ShellService.h"
 
 #include <QTest>

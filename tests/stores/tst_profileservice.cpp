@@ -2,7 +2,7 @@
 #include "RunTask.h"
 #include "StoreTestFiles.h"
 #include "TestHome.h"
-#include "dock/Error.h"
+#include "common/Error.h"
 #include "stores/ProfileService.h"
 
 #include <QRegularExpression>
