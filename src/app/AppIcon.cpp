@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "AppIcon.h"
 
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -33,28 +33,12 @@ QPixmap menuBarPixmap(int size) {
     return pixmap;
 }
 
-QPixmap applicationPixmap(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient background(0, 0, size, size);
-    background.setColorAt(0, QColor(0x00, 0x7a, 0xff));
-    background.setColorAt(1, QColor(0x58, 0x56, 0xd6));
-    QPainterPath tile;
-    tile.addRoundedRect(QRectF(0, 0, size, size), size * 0.22, size * 0.22);
-    painter.fillPath(tile, background);
-    painter.translate(size * 0.15, size * 0.15);
-    drawDock(painter, size * 0.7, Qt::white);
-    return pixmap;
-}
-
 } // namespace
 
 QIcon AppIcon::application() {
     QIcon icon;
     for (int size : {16, 32, 64, 128, 256})
-        icon.addPixmap(applicationPixmap(size));
+        icon.addFile(u":/icons/%1x%1/apps/berthwise.png"_s.arg(size), QSize(size, size));
     return icon;
 }
 
