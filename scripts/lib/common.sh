@@ -14,6 +14,7 @@ debian_packages=(
     qml6-module-qtqml-workerscript qml6-module-qtqml-models qml6-module-qt-labs-platform
     qml6-module-qttest qcoro-qt6-dev libplist-dev
     fonts-dejavu-core fonts-material-design-icons-iconfont
+    desktop-file-utils appstream
 )
 
 as_root() {

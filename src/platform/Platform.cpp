@@ -21,13 +21,15 @@ QString overridden(const char* variable, const QString& fallback) {
 
 #ifndef Q_OS_MACOS
 QString simulatorExecutablesFolder() {
-    // An installed app keeps the simulator beside it; a build tree has it at a fixed place.
-    const QString besideApp =
-        QCoreApplication::instance()
-            ? QDir(QCoreApplication::applicationDirPath()).filePath(u"../libexec/berthwise-simulator"_s)
-            : QString();
-    if (!besideApp.isEmpty() && QFileInfo::exists(besideApp + u"/defaults"_s))
-        return QDir::cleanPath(besideApp);
+    // Installed or in the build tree, the simulator lies at the same place relative to the app; only
+    // the build tree's other programs (tests, benchmarks) need the build's own folder.
+    if (QCoreApplication::instance()) {
+        const QString besideApp =
+            QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                                .filePath(QStringLiteral(BERTHWISE_SIMULATOR_RELATIVE_DIR)));
+        if (QFileInfo::exists(besideApp + u"/defaults"_s))
+            return besideApp;
+    }
     return QStringLiteral(BERTHWISE_SIMULATOR_DIR);
 }
 
