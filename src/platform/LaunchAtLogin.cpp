@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -35,11 +36,11 @@ QString quotedExecArgument(const QString& argument) {
 } // namespace
 
 LaunchAtLogin::LaunchAtLogin()
-    : LaunchAtLogin(defaultEntryFile(), QCoreApplication::applicationFilePath()) {}
+    : LaunchAtLogin(defaultEntryFile(), launchCommand(QCoreApplication::applicationFilePath())) {}
 
-LaunchAtLogin::LaunchAtLogin(QString entryFile, QString executable)
+LaunchAtLogin::LaunchAtLogin(QString entryFile, QString command)
     : m_entryFile(std::move(entryFile))
-    , m_executable(std::move(executable)) {}
+    , m_command(std::move(command)) {}
 
 QString LaunchAtLogin::defaultEntryFile() {
     // From the environment rather than QStandardPaths, whose test mode would move the folder away
@@ -50,13 +51,23 @@ QString LaunchAtLogin::defaultEntryFile() {
     return configHome + u"/autostart/berthwise.desktop"_s;
 }
 
-QByteArray LaunchAtLogin::entryContents(const QString& executable) {
+QString LaunchAtLogin::launchCommand(const QString& executable) {
+    const QString name = QFileInfo(executable).fileName();
+    const QString found = QStandardPaths::findExecutable(name);
+    // Compared resolved, since the PATH may reach the program through a link (/bin into /usr/bin).
+    const QString resolved = QFileInfo(executable).canonicalFilePath();
+    if (!found.isEmpty() && !resolved.isEmpty() && QFileInfo(found).canonicalFilePath() == resolved)
+        return name;
+    return executable;
+}
+
+QByteArray LaunchAtLogin::entryContents(const QString& command) {
     const QString text = u"[Desktop Entry]\n"
                          u"Type=Application\n"
                          u"Name=Berthwise\n"
                          u"Comment=Customise the Dock\n"
                          u"Exec="_s +
-                         quotedExecArgument(executable) +
+                         quotedExecArgument(command) +
                          u"\n"
                          u"Terminal=false\n"
                          u"X-GNOME-Autostart-enabled=true\n"_s;
@@ -82,7 +93,7 @@ bool LaunchAtLogin::isEnabled() const {
 void LaunchAtLogin::registerEntry() const {
     QDir().mkpath(QFileInfo(m_entryFile).absolutePath());
     QSaveFile entry(m_entryFile);
-    const QByteArray contents = entryContents(m_executable);
+    const QByteArray contents = entryContents(m_command);
     // Unbuffered, so a write cut short is seen here and never committed as a truncated entry.
     if (entry.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && entry.write(contents) == contents.size())
         entry.commit();
