@@ -10,17 +10,59 @@
 #include "state/DockViewModel.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMenuBar>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSystemTrayIcon>
 #include <QtQml/QQmlExtensionPlugin>
 
+#include <cstdio>
+
 Q_IMPORT_QML_PLUGIN(BerthwisePlugin)
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The identity the command line, the window system and the About screen all show.
+void describeApplication() {
+    QCoreApplication::setApplicationName(u"Berthwise"_s);
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral(BERTHWISE_VERSION " (" BERTHWISE_BUILD_NUMBER ")"));
+    QGuiApplication::setDesktopFileName(u"berthwise"_s);
+}
+
+// --help and --version, and nothing else: the app has no command line of its own.
+void describeCommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription(u"Customize your macOS Dock visually, safely, and instantly."_s);
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+// Whether the arguments ask for the help or the version. Those need no display, so they are
+// answered before the window system is reached: from a terminal without one, they would fail.
+bool asksForInformation(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    parser.parse(arguments);
+    return parser.isSet(u"help"_s) || parser.isSet(u"help-all"_s) || parser.isSet(u"version"_s);
+}
+
+// Prints the help or the version and exits, or reports anything it does not know and returns false.
+bool processCommandLine(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    parser.process(app);
+    if (parser.positionalArguments().isEmpty())
+        return true;
+    const QString message = u"Unexpected argument '%1'.\n\n"_s.arg(parser.positionalArguments().first());
+    std::fputs(qPrintable(message + parser.helpText()), stderr);
+    return false;
+}
 
 void bringToFront(QQuickWindow* window) {
     window->show();
@@ -48,9 +90,15 @@ QMenuBar* makeApplicationMenu(QQuickWindow* window, Updater& updater) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    describeApplication();
+    if (asksForInformation(argc, argv)) {
+        const QCoreApplication information(argc, argv);
+        return processCommandLine(information) ? 0 : 1;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Berthwise"_s);
-    QApplication::setApplicationVersion(QStringLiteral(BERTHWISE_VERSION));
+    // Only now, once the window system has taken its own options (-platform and the like) out.
+    if (!processCommandLine(app))
+        return 1;
     QApplication::setWindowIcon(AppIcon::application());
 
     SingleInstance instance;
