@@ -17,6 +17,10 @@ debian_packages=(
     desktop-file-utils appstream
 )
 
+# What scripts/package needs beyond the build: dpkg-shlibdeps, and `file`, with which CPack finds
+# the executables to ask it about.
+packaging_packages=(dpkg-dev file)
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"
@@ -31,7 +35,7 @@ as_root() {
 install_debian_packages() {
     local missing=()
     local package
-    for package in "${debian_packages[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi
@@ -59,7 +63,7 @@ ensure_dependencies() {
         Darwin) install_homebrew_packages ;;
         Linux)
             if command -v apt-get >/dev/null 2>&1; then
-                install_debian_packages
+                install_debian_packages "${debian_packages[@]}"
             else
                 echo "Only Debian and Ubuntu (apt-get) are supported for automatic installs on Linux." >&2
                 exit 1
