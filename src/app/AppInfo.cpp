@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "AppInfo.h"
 
+#include "BuildInfo.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -13,7 +15,7 @@ AppInfo::UrlOpener& urlOpener() {
     return opener;
 }
 
-// An empty definition from the build means "not set", which shows the same as a missing entry.
+// An empty setting in the build means "not set", which shows the same as a missing entry.
 QString orDefault(const char* value, const QString& fallback) {
     const QString text = QString::fromUtf8(value).trimmed();
     return text.isEmpty() ? fallback : text;
@@ -25,11 +27,11 @@ AppInfo::AppInfo(QObject* parent)
     : QObject(parent) {}
 
 QString AppInfo::version() const {
-    return orDefault(BERTHWISE_VERSION, u"1.0"_s);
+    return orDefault(BuildInfo::version, u"1.0"_s);
 }
 
 QString AppInfo::buildNumber() const {
-    return orDefault(BERTHWISE_BUILD_NUMBER, u"1"_s);
+    return orDefault(BuildInfo::buildNumber, u"1"_s);
 }
 
 QString AppInfo::makerName() const {
@@ -45,7 +47,7 @@ QString AppInfo::makerDescription() const {
 }
 
 QString AppInfo::website() const {
-    return QStringLiteral(BERTHWISE_WEBSITE);
+    return QString::fromUtf8(BuildInfo::website);
 }
 
 QString AppInfo::productPage() const {
@@ -57,7 +59,7 @@ QString AppInfo::contactPage() const {
 }
 
 QString AppInfo::contactEmail() const {
-    return QStringLiteral(BERTHWISE_CONTACT_EMAIL);
+    return QString::fromUtf8(BuildInfo::contactEmail);
 }
 
 QString AppInfo::displayAddress(const QString& address) {

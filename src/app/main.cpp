@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "AppIcon.h"
+#include "BuildInfo.h"
 #include "DockViewModelSingleton.h"
 #include "MenuBarCompanion.h"
 #include "SingleInstance.h"
@@ -28,8 +29,8 @@ namespace {
 // The identity the command line, the window system and the About screen all show.
 void describeApplication() {
     QCoreApplication::setApplicationName(u"Berthwise"_s);
-    QCoreApplication::setApplicationVersion(
-        QStringLiteral(BERTHWISE_VERSION " (" BERTHWISE_BUILD_NUMBER ")"));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(BuildInfo::version) + u" ("_s +
+                                            QString::fromUtf8(BuildInfo::buildNumber) + u')');
     QGuiApplication::setDesktopFileName(u"berthwise"_s);
 }
 
