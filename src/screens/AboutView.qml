@@ -1,259 +1,200 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Layouts
 import Berthwise
 
 // The product's name, version and maker, with links to the maker's pages.
-Flickable {
+ScreenPage {
     id: about
-    objectName: "aboutView"
 
-    readonly property string title: "About"
+    objectName: "aboutView"
+    navigationTitle: "About"
+    showsHeader: false
+    maximumContentWidth: 600
+    padding: Theme.spacing.spacious
+    spacing: Theme.spacing.xlarge
+
     // Read once: the build's version does not change while the screen is shown.
     readonly property string appVersion: AppInfo.version
     readonly property string buildNumber: AppInfo.buildNumber
 
-    contentWidth: width
-    contentHeight: page.height + 80 + 40
-    clip: true
-    boundsBehavior: Flickable.StopAtBounds
-    ScrollBar.vertical: ScrollBar {
-        Accessible.name: "About"
-    }
-
-    component Card: Rectangle {
-        width: parent.width
-        height: childrenRect.height
-        radius: 20
-        color: Theme.thinMaterial
-        border.width: 1
-        border.color: Theme.quaternaryText
+    component AboutCard: CardSurface {
+        Layout.fillWidth: true
+        shadowed: false
+        // The rows inside show the hover; the card itself stays still.
         clip: true
     }
 
-    component Divider: Rectangle {
-        property real leadingInset: 20
-        property real trailingInset: 0
-        x: leadingInset
-        width: parent.width - leadingInset - trailingInset
-        height: 1
-        color: Theme.quaternaryText
+    ColumnLayout {
+        Layout.fillWidth: true
+        spacing: Theme.spacing.small
+
+        Item {
+            Layout.alignment: Qt.AlignHCenter
+            implicitWidth: 100
+            implicitHeight: 100
+
+            SoftShadow {
+                anchors.fill: parent
+                cornerRadius: Theme.radius.appIcon
+                radius: 8
+                strength: 0.2
+            }
+
+            IconTile {
+                objectName: "appIcon"
+                anchors.fill: parent
+                radius: Theme.radius.appIcon
+                tint: Theme.blue
+                tintEnd: Theme.indigo
+                tintOpacity: 1
+                icon: "dock.rectangle"
+                symbolSize: 64
+                symbolColor: Theme.onAccent
+                Accessible.role: Accessible.Graphic
+                Accessible.name: "Berthwise icon"
+            }
+        }
+
+        StaticText {
+            Layout.alignment: Qt.AlignHCenter
+            text: "Berthwise"
+            font: Theme.font.largeTitle
+            Accessible.role: Accessible.Heading
+        }
+
+        StaticText {
+            objectName: "aboutVersion"
+            Layout.alignment: Qt.AlignHCenter
+            text: "Version " + about.appVersion + " (" + about.buildNumber + ")"
+            font: Theme.font.subheadline
+            color: Theme.tertiaryText
+        }
+
+        StaticText {
+            Layout.alignment: Qt.AlignHCenter
+            Layout.maximumWidth: 380
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            text: "Customize your macOS Dock visually, safely, and instantly."
+            color: Theme.secondaryText
+        }
     }
 
-    Column {
-        id: page
-        width: Math.min(600, about.width - 80)
-        x: (about.width - width) / 2
-        y: 40
-        spacing: 24
+    AboutCard {
+        objectName: "makerCard"
 
-        Column {
-            width: parent.width
-            spacing: 8
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: Theme.spacing.loose
+            spacing: Theme.spacing.comfortable
+            Accessible.role: Accessible.StaticText
+            Accessible.name: AppInfo.makerName + ", " + AppInfo.makerDescription
 
-            Item {
-                width: 100
-                height: 100
-                anchors.horizontalCenter: parent.horizontalCenter
-
-                SoftShadow {
-                    anchors.fill: parent
-                    cornerRadius: 22
-                    radius: 8
-                    strength: 0.2
-                }
-
-                Rectangle {
-                    objectName: "appIcon"
-                    anchors.fill: parent
-                    radius: 22
-                    gradient: Gradient {
-                        orientation: Gradient.Vertical
-                        GradientStop { position: 0; color: Theme.blue }
-                        GradientStop { position: 1; color: Theme.indigo }
-                    }
-                    Accessible.role: Accessible.Graphic
-                    Accessible.name: "Berthwise icon"
-
-                    SymbolIcon {
-                        anchors.centerIn: parent
-                        name: "dock.rectangle"
-                        size: 64
-                        color: "white"
-                    }
-                }
-            }
-
-            Text {
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: "Berthwise"
-                font.pixelSize: Theme.largeTitle
-                font.bold: true
-                color: Theme.primaryText
-                Accessible.role: Accessible.Heading
-                Accessible.name: text
-            }
-
-            Text {
-                objectName: "aboutVersion"
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: "Version " + about.appVersion + " (" + about.buildNumber + ")"
-                font.pixelSize: Theme.subheadline
-                color: Theme.tertiaryText
-                Accessible.role: Accessible.StaticText
-                Accessible.name: text
-            }
-
-            Text {
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: Math.min(380, parent.width)
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.Wrap
-                text: "Customize your macOS Dock visually, safely, and instantly."
-                font.pixelSize: Theme.body
-                color: Theme.secondaryText
-                Accessible.role: Accessible.StaticText
-                Accessible.name: text
-            }
-        }
-
-        Card {
-            objectName: "makerCard"
-
-            Column {
-                width: parent.width
-
-                Item {
-                    width: parent.width
-                    height: 52 + 40
-
-                    Rectangle {
-                        id: initials
-                        x: 20
-                        anchors.verticalCenter: parent.verticalCenter
-                        width: 52
-                        height: 52
-                        radius: 26
-                        gradient: Gradient {
-                            orientation: Gradient.Horizontal
-                            GradientStop { position: 0; color: Theme.blue }
-                            GradientStop { position: 1; color: Theme.indigo }
-                        }
-                        Accessible.ignored: true
-
-                        Text {
-                            anchors.centerIn: parent
-                            text: AppInfo.makerInitials
-                            color: "white"
-                            font.bold: true
-                            font.pixelSize: 19
-                        }
-                    }
-
-                    Column {
-                        anchors.left: initials.right
-                        anchors.leftMargin: 14
-                        anchors.right: seal.left
-                        anchors.rightMargin: 14
-                        anchors.verticalCenter: parent.verticalCenter
-                        spacing: 2
-                        Accessible.role: Accessible.StaticText
-                        Accessible.name: AppInfo.makerName + ", " + AppInfo.makerDescription
-
-                        Text {
-                            text: AppInfo.makerName
-                            font.pixelSize: Theme.headline
-                            font.weight: Font.DemiBold
-                            color: Theme.primaryText
-                        }
-
-                        Text {
-                            width: parent.width
-                            text: AppInfo.makerDescription
-                            font.pixelSize: Theme.subheadline
-                            color: Theme.secondaryText
-                            elide: Text.ElideRight
-                        }
-                    }
-
-                    SymbolIcon {
-                        id: seal
-                        anchors.right: parent.right
-                        anchors.rightMargin: 20
-                        anchors.verticalCenter: parent.verticalCenter
-                        name: "checkmark.seal.fill"
-                        size: Theme.title2 + 4
+            Rectangle {
+                implicitWidth: 52
+                implicitHeight: 52
+                radius: width / 2
+                gradient: Gradient {
+                    orientation: Gradient.Horizontal
+                    GradientStop {
+                        position: 0
                         color: Theme.blue
                     }
+                    GradientStop {
+                        position: 1
+                        color: Theme.indigo
+                    }
                 }
 
-                Divider {
-                    trailingInset: 20
+                Text {
+                    anchors.centerIn: parent
+                    text: AppInfo.makerInitials
+                    color: Theme.onAccent
+                    font.bold: true
+                    font.pixelSize: 19
+                    Accessible.ignored: true
                 }
+            }
 
-                AboutLinkRow {
-                    objectName: "websiteRow"
-                    width: parent.width
-                    icon: "globe"
-                    iconColor: Theme.blue
-                    label: "Website"
-                    value: AppInfo.displayAddress(AppInfo.website)
-                    url: AppInfo.website
-                }
+            TitleBlock {
+                Layout.fillWidth: true
+                title: AppInfo.makerName
+                subtitle: AppInfo.makerDescription
+                announced: false
+            }
 
-                // Starts under the text, not under the tile.
-                Divider {
-                    leadingInset: 56
-                }
-
-                AboutLinkRow {
-                    objectName: "productPageRow"
-                    width: parent.width
-                    icon: "shippingbox.fill"
-                    iconColor: Theme.indigo
-                    label: "Product Page"
-                    value: AppInfo.displayAddress(AppInfo.productPage)
-                    url: AppInfo.productPage
-                }
+            SymbolIcon {
+                name: "checkmark.seal.fill"
+                size: Theme.iconSize.tile
+                color: Theme.blue
             }
         }
 
-        Card {
-            objectName: "contactCard"
-
-            AboutActionRow {
-                objectName: "contactRow"
-                width: parent.width
-                icon: "envelope.fill"
-                iconColor: Theme.blue
-                label: "Get in Touch"
-                url: AppInfo.contactPage
-            }
+        Divider {
+            Layout.fillWidth: true
+            leadingInset: Theme.spacing.loose
+            trailingInset: Theme.spacing.loose
         }
 
-        Column {
-            width: parent.width
-            spacing: 4
+        AboutLinkRow {
+            objectName: "websiteRow"
+            Layout.fillWidth: true
+            icon: "globe"
+            iconColor: Theme.blue
+            label: "Website"
+            value: AppInfo.displayAddress(AppInfo.website)
+            url: AppInfo.website
+        }
 
-            Text {
-                width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                text: "© Berthwise. Released under the MIT License."
-                font.pixelSize: Theme.caption
-                color: Theme.tertiaryText
-                Accessible.role: Accessible.StaticText
-                Accessible.name: text
-            }
+        // Starts under the text, not under the tile.
+        Divider {
+            Layout.fillWidth: true
+            leadingInset: 56
+        }
 
-            Text {
-                width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                text: "Designed and built on macOS and Linux."
-                font.pixelSize: Theme.caption
-                color: Theme.quaternaryText
-                Accessible.role: Accessible.StaticText
-                Accessible.name: text
-            }
+        AboutLinkRow {
+            objectName: "productPageRow"
+            Layout.fillWidth: true
+            icon: "shippingbox.fill"
+            iconColor: Theme.indigo
+            label: "Product Page"
+            value: AppInfo.displayAddress(AppInfo.productPage)
+            url: AppInfo.productPage
+        }
+    }
+
+    AboutCard {
+        objectName: "contactCard"
+
+        AboutActionRow {
+            objectName: "contactRow"
+            Layout.fillWidth: true
+            icon: "envelope.fill"
+            iconColor: Theme.blue
+            label: "Get in Touch"
+            url: AppInfo.contactPage
+        }
+    }
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        spacing: Theme.spacing.tight
+
+        StaticText {
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: "© Berthwise. Released under the MIT License."
+            font: Theme.font.caption
+            color: Theme.tertiaryText
+        }
+
+        StaticText {
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: "Designed and built on macOS and Linux."
+            font: Theme.font.caption
+            color: Theme.quaternaryText
         }
     }
 }

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
 import Berthwise
 
 // The Behavior section: the Dock's on/off settings, each applied as soon as it is switched.
-ScrollView {
+ScreenPage {
     id: screen
 
     objectName: "behaviorView"
-    ScrollBar.vertical.Accessible.name: "Behavior"
-    ScrollBar.horizontal.Accessible.name: "Behavior"
+    title: "Behavior"
+    subtitle: "Control how your Dock behaves and responds to interactions."
+    spacing: Theme.spacing.regular
+    headerGap: Theme.spacing.small
 
     readonly property var settings: [
         {
@@ -64,67 +65,26 @@ ScrollView {
         }
     ]
 
-    contentWidth: availableWidth
+    Repeater {
+        model: screen.settings
 
-    Item {
-        // The status bar lies over the bottom edge; the last row must scroll clear of it.
-        implicitHeight: column.implicitHeight + 32 + 64
-        width: screen.availableWidth
+        delegate: SettingToggleRow {
+            required property var modelData
 
-        ColumnLayout {
-            id: column
-
-            x: 32
-            y: 32
-            width: parent.width - 64
-            spacing: 12
-
-            ColumnLayout {
-                spacing: 4
-                Layout.bottomMargin: 8
-
-                Text {
-                    text: "Behavior"
-                    font.pixelSize: Theme.largeTitle
-                    font.bold: true
-                    color: Theme.primaryText
-                    Accessible.role: Accessible.Heading
-                    Accessible.name: text
-                }
-
-                Text {
-                    Layout.fillWidth: true
-                    text: "Control how your Dock behaves and responds to interactions."
-                    font.pixelSize: Theme.subheadline
-                    color: Theme.secondaryText
-                    wrapMode: Text.WordWrap
-                    Accessible.role: Accessible.StaticText
-                    Accessible.name: text
-                }
-            }
-
-            Repeater {
-                model: screen.settings
-
-                delegate: SettingToggleRow {
-                    required property var modelData
-
-                    objectName: modelData.field + "Row"
-                    Layout.fillWidth: true
-                    title: modelData.title
-                    subtitle: modelData.subtitle
-                    icon: modelData.icon
-                    isOn: DockViewModel[modelData.field]
-                    onChange: value => DockViewModel[modelData.change](value)
-                }
-            }
-
-            InfoBanner {
-                Layout.topMargin: 8
-                Layout.maximumWidth: column.width
-                icon: "bolt.fill"
-                message: "Changes apply immediately and restart your Dock. Running apps remain open."
-            }
+            objectName: modelData.field + "Row"
+            Layout.fillWidth: true
+            title: modelData.title
+            subtitle: modelData.subtitle
+            icon: modelData.icon
+            isOn: DockViewModel[modelData.field]
+            onChange: value => DockViewModel[modelData.change](value)
         }
+    }
+
+    InfoBanner {
+        Layout.topMargin: Theme.spacing.small
+        Layout.maximumWidth: screen.contentItem.width
+        icon: "bolt.fill"
+        message: "Changes apply immediately and restart your Dock. Running apps remain open."
     }
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Berthwise
@@ -51,23 +52,22 @@ Item {
             Accessible.role: Accessible.List
             Accessible.name: "Sections"
 
-            Text {
+            StaticText {
                 id: navigationTitle
+
                 text: "Berthwise"
-                x: 18
-                y: 16
-                font.pixelSize: Theme.caption
-                font.weight: Font.DemiBold
+                x: Theme.spacing.card
+                y: Theme.spacing.large
+                font: Theme.font.captionEmphasis
                 color: Theme.tertiaryText
                 Accessible.role: Accessible.Heading
-                Accessible.name: text
             }
 
             Column {
                 id: sidebarList
                 objectName: "sidebarList"
                 anchors.top: navigationTitle.bottom
-                anchors.topMargin: 8
+                anchors.topMargin: Theme.spacing.small
                 anchors.left: parent.left
                 anchors.right: parent.right
                 activeFocusOnTab: true
@@ -90,7 +90,8 @@ Item {
                         objectName: "sidebarRow_" + modelData.key
                         width: sidebarList.width
                         // The groups have no headers; only a gap tells them apart.
-                        topInset: index > 0 && content.sections[index - 1].group !== modelData.group ? 16 : 0
+                        topInset: index > 0 && content.sections[index - 1].group !== modelData.group
+                                  ? Theme.spacing.large : 0
                         title: modelData.title
                         icon: modelData.icon
                         selected: content.selection === modelData.key
@@ -128,25 +129,21 @@ Item {
             }
 
             // Shown only while a section's screen is not part of this build yet.
-            Text {
+            StaticText {
                 objectName: "screenPlaceholder"
                 visible: screen.status === Loader.Error || screen.status === Loader.Null
                 anchors.centerIn: parent
                 text: content.shownItem.title
-                font.pixelSize: Theme.largeTitle
-                font.bold: true
+                font: Theme.font.largeTitle
                 color: Theme.secondaryText
-                Accessible.role: Accessible.StaticText
-                Accessible.name: text
             }
 
-            Rectangle {
+            Divider {
                 id: statusDivider
+
                 anchors.left: parent.left
                 anchors.right: parent.right
                 anchors.bottom: statusBar.top
-                height: 1
-                color: Theme.quaternaryText
             }
 
             StatusBarView {

@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 import Berthwise
 
 // The start screen: a greeting and six one-click actions for the commonest Dock changes.
-Flickable {
+ScreenPage {
     id: dashboard
-    objectName: "dashboardView"
 
-    readonly property string title: "Dashboard"
-    readonly property real margin: 32
-    readonly property real minimumCardWidth: 220
-    readonly property real cardSpacing: 16
+    objectName: "dashboardView"
+    navigationTitle: "Dashboard"
+    title: "Berthwise"
+    subtitle: "Customize your macOS Dock visually, safely, and instantly."
 
     // The cards only ever turn settings on. Clean Dock and Fast Auto-hide start their two writes
     // together; the status shows whichever ends last.
@@ -61,90 +62,45 @@ Flickable {
     ]
 
     function applyPresetNamed(name) {
-        const preset = DockViewModel.presets.find(candidate => candidate.name === name)
-        if (preset)
-            DockViewModel.performApplyPreset(preset.id)
-    }
-
-    contentWidth: width
-    contentHeight: page.height + 2 * margin + 40
-    clip: true
-    boundsBehavior: Flickable.StopAtBounds
-    ScrollBar.vertical: ScrollBar {
-        Accessible.name: "Dashboard"
-    }
-
-    Column {
-        id: page
-        x: dashboard.margin
-        y: dashboard.margin
-        width: dashboard.width - 2 * dashboard.margin
-        spacing: 32
-
-        Column {
-            spacing: 6
-            width: parent.width
-
-            Text {
-                text: "Berthwise"
-                font.pixelSize: Theme.largeTitle
-                font.bold: true
-                color: Theme.primaryText
-                Accessible.role: Accessible.Heading
-                Accessible.name: text
-            }
-
-            Text {
-                width: parent.width
-                text: "Customize your macOS Dock visually, safely, and instantly."
-                font.pixelSize: Theme.subheadline
-                color: Theme.secondaryText
-                wrapMode: Text.Wrap
-                Accessible.role: Accessible.StaticText
-                Accessible.name: text
-            }
-
-            Item {
-                objectName: "dashboardProgress"
-                visible: DockViewModel.isWorking
-                width: 20
-                height: visible ? 24 : 0
-
-                BusyIndicator {
-                    y: 4
-                    width: 20
-                    height: 20
-                    running: parent.visible
-                    Accessible.role: Accessible.Animation
-                    Accessible.name: "Working"
-                }
+        for (const preset of DockViewModel.presets) {
+            if (preset.name === name) {
+                DockViewModel.performApplyPreset(preset.id)
+                return
             }
         }
+    }
 
-        Grid {
-            id: cards
-            objectName: "quickActionGrid"
-            width: parent.width
-            columns: Math.max(1, Math.floor((width + dashboard.cardSpacing)
-                                            / (dashboard.minimumCardWidth + dashboard.cardSpacing)))
-            columnSpacing: dashboard.cardSpacing
-            rowSpacing: dashboard.cardSpacing
+    headerDetails: BusyIndicator {
+        objectName: "dashboardProgress"
+        visible: DockViewModel.isWorking
+        running: visible
+        Layout.topMargin: Theme.spacing.tight
+        Layout.preferredWidth: 20
+        Layout.preferredHeight: 20
+        Accessible.role: Accessible.Animation
+        Accessible.name: "Working"
+    }
 
-            readonly property real cardWidth: (width - (columns - 1) * columnSpacing) / columns
+    AdaptiveGrid {
+        id: cards
 
-            Repeater {
-                model: dashboard.quickActions
+        objectName: "quickActionGrid"
+        Layout.fillWidth: true
+        minimumColumnWidth: 220
 
-                QuickActionCard {
-                    required property var modelData
-                    objectName: "quickAction_" + modelData.key
-                    width: cards.cardWidth
-                    title: modelData.title
-                    subtitle: modelData.subtitle
-                    icon: modelData.icon
-                    color: modelData.color
-                    action: modelData.action
-                }
+        Repeater {
+            model: dashboard.quickActions
+
+            QuickActionCard {
+                required property var modelData
+
+                objectName: "quickAction_" + modelData.key
+                width: cards.columnWidth
+                title: modelData.title
+                subtitle: modelData.subtitle
+                icon: modelData.icon
+                color: modelData.color
+                onActivated: modelData.action()
             }
         }
     }

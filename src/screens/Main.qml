@@ -26,7 +26,7 @@ ApplicationWindow {
     }
 
     Shortcut {
-        sequences: [StandardKey.Quit]
+        sequence: "Ctrl+Q"
         context: Qt.ApplicationShortcut
         onActivated: Qt.quit()
     }

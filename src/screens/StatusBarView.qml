@@ -11,45 +11,46 @@ Rectangle {
 
     readonly property bool showsError: DockViewModel.lastError !== ""
 
-    implicitHeight: row.implicitHeight + 16
+    implicitHeight: row.implicitHeight + 2 * Theme.spacing.small
     color: Theme.barMaterial
 
     RowLayout {
         id: row
+
         anchors.fill: parent
-        anchors.leftMargin: 16
-        anchors.rightMargin: 16
-        anchors.topMargin: 8
-        anchors.bottomMargin: 8
-        spacing: 8
+        anchors.leftMargin: Theme.spacing.large
+        anchors.rightMargin: Theme.spacing.large
+        anchors.topMargin: Theme.spacing.small
+        anchors.bottomMargin: Theme.spacing.small
+        spacing: Theme.spacing.small
 
         BusyIndicator {
             objectName: "statusSpinner"
             running: DockViewModel.isWorking
             opacity: DockViewModel.isWorking ? 1 : 0
             visible: opacity > 0
-            Layout.preferredWidth: 16
-            Layout.preferredHeight: 16
+            Layout.preferredWidth: Theme.iconSize.body
+            Layout.preferredHeight: Theme.iconSize.body
             Accessible.role: Accessible.Animation
             Accessible.name: "Working"
+
             Behavior on opacity {
                 NumberAnimation {
-                    duration: 200
+                    duration: Theme.motion.standard
                     easing.type: Easing.InOutQuad
                 }
             }
         }
 
-        Text {
+        StaticText {
             id: message
+
             objectName: "statusMessage"
             text: DockViewModel.statusMessage
-            font.pixelSize: Theme.caption
+            font: Theme.font.caption
             color: bar.showsError ? Theme.red : Theme.secondaryText
             elide: Text.ElideRight
             Layout.fillWidth: true
-            Accessible.role: Accessible.StaticText
-            Accessible.name: text
 
             Behavior on text {
                 SequentialAnimation {
@@ -57,7 +58,7 @@ Rectangle {
                         target: message
                         property: "opacity"
                         to: 0.2
-                        duration: 100
+                        duration: Theme.motion.standard / 2
                         easing.type: Easing.InOutQuad
                     }
                     PropertyAction {}
@@ -65,21 +66,19 @@ Rectangle {
                         target: message
                         property: "opacity"
                         to: 1
-                        duration: 100
+                        duration: Theme.motion.standard / 2
                         easing.type: Easing.InOutQuad
                     }
                 }
             }
         }
 
-        Text {
+        StaticText {
             objectName: "statusApplying"
             visible: DockViewModel.isWorking
             text: "Applying…"
-            font.pixelSize: Theme.caption2
+            font: Theme.font.caption2
             color: Theme.tertiaryText
-            Accessible.role: Accessible.StaticText
-            Accessible.name: text
         }
     }
 }

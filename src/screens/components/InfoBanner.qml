@@ -11,37 +11,35 @@ Rectangle {
     property string message
 
     // As wide as its text, unless the column it stands in is narrower: then the text wraps.
-    implicitWidth: content.implicitWidth + 28
-    implicitHeight: content.implicitHeight + 28
-    radius: 12
-    color: Theme.tinted(Theme.blue, 0.06)
+    implicitWidth: content.implicitWidth + 2 * Theme.spacing.comfortable
+    implicitHeight: content.implicitHeight + 2 * Theme.spacing.comfortable
+    radius: Theme.radius.banner
+    color: Theme.tinted(Theme.accent, 0.06)
 
     RowLayout {
         id: content
 
-        x: 14
-        y: 14
-        width: banner.width - 28
-        spacing: 12
+        x: Theme.spacing.comfortable
+        y: Theme.spacing.comfortable
+        width: banner.width - 2 * Theme.spacing.comfortable
+        spacing: Theme.spacing.regular
 
         SymbolIcon {
             objectName: "infoBannerIcon"
             Layout.alignment: Qt.AlignTop
             name: banner.icon
-            size: Theme.body
-            color: Theme.blue
+            size: Theme.iconSize.body
+            color: Theme.accent
         }
 
-        Text {
+        StaticText {
             objectName: "infoBannerMessage"
             Layout.fillWidth: true
             Layout.alignment: Qt.AlignTop
             text: banner.message
-            font.pixelSize: Theme.subheadline
+            font: Theme.font.subheadline
             color: Theme.secondaryText
             wrapMode: Text.Wrap
-            Accessible.role: Accessible.StaticText
-            Accessible.name: text
         }
     }
 }

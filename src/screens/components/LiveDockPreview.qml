@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import Berthwise
@@ -28,11 +29,11 @@ Rectangle {
         { icon: "gear", color: Theme.grey }
     ]
 
-    implicitHeight: layout.implicitHeight + 40
-    radius: 20
+    implicitHeight: layout.implicitHeight + 2 * Theme.spacing.loose
+    radius: Theme.radius.card
     color: Theme.tinted(Theme.primaryText, 0.025)
     border.width: 1
-    border.color: Theme.tinted(Theme.primaryText, 0.07)
+    border.color: Theme.faintOutline
     Accessible.role: Accessible.Graphic
     Accessible.name: "Dock Preview"
 
@@ -40,13 +41,12 @@ Rectangle {
         id: layout
 
         anchors.fill: parent
-        anchors.margins: 20
-        spacing: 8
+        anchors.margins: Theme.spacing.loose
+        spacing: Theme.spacing.small
 
         Text {
             text: "Dock Preview"
-            font.pixelSize: Theme.caption
-            font.weight: Font.Medium
+            font: Theme.font.captionEmphasis
             color: Theme.tertiaryText
             // The panel itself carries this name.
             Accessible.ignored: true
@@ -66,17 +66,17 @@ Rectangle {
                 objectName: "dockRow"
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.bottom: parent.bottom
-                width: tileRow.implicitWidth + 28
-                height: preview.tileSize + 20
-                radius: 18
+                width: tileRow.implicitWidth + 2 * Theme.spacing.comfortable
+                height: preview.tileSize + 2 * Theme.spacing.snug
+                radius: Theme.radius.panel
                 color: Theme.tinted(Theme.primaryText, 0.12)
                 border.width: 1
-                border.color: Qt.rgba(1, 1, 1, 0.25)
+                border.color: Theme.tinted(Theme.onAccent, 0.25)
                 opacity: preview.autoHide ? 0.45 : 1
 
                 Behavior on opacity {
                     NumberAnimation {
-                        duration: 200
+                        duration: Theme.motion.standard
                     }
                 }
 
@@ -86,9 +86,9 @@ Rectangle {
                     id: tileRow
 
                     anchors.left: parent.left
-                    anchors.leftMargin: 14
+                    anchors.leftMargin: Theme.spacing.comfortable
                     anchors.bottom: parent.bottom
-                    anchors.bottomMargin: 10
+                    anchors.bottomMargin: Theme.spacing.snug
                     spacing: 6
 
                     Repeater {
@@ -115,7 +115,7 @@ Rectangle {
                                 anchors.bottomMargin: preview.tileSize * 0.15
                                 width: 1
                                 height: preview.tileSize * 0.7
-                                color: Qt.rgba(1, 1, 1, 0.15)
+                                color: Theme.tinted(Theme.onAccent, 0.15)
                             }
 
                             Rectangle {
@@ -143,8 +143,8 @@ Rectangle {
 
                                 Behavior on growth {
                                     SpringAnimation {
-                                        spring: 4
-                                        damping: 0.35
+                                        spring: Theme.motion.bouncySpring
+                                        damping: Theme.motion.bouncyDamping
                                         epsilon: 0.001
                                     }
                                 }
@@ -153,7 +153,7 @@ Rectangle {
                                     anchors.centerIn: parent
                                     name: slot.modelData.icon
                                     size: tile.width * 0.45
-                                    color: "white"
+                                    color: Theme.onAccent
                                 }
 
                                 MouseArea {
@@ -173,17 +173,15 @@ Rectangle {
                 }
             }
 
-            Text {
+            StaticText {
                 visible: preview.autoHide
                 objectName: "autoHideCaption"
                 anchors.horizontalCenter: dock.horizontalCenter
                 anchors.bottom: dock.bottom
-                anchors.bottomMargin: -20
+                anchors.bottomMargin: -Theme.spacing.loose
                 text: "Auto-hide on"
-                font.pixelSize: Theme.caption2
+                font: Theme.font.caption2
                 color: Theme.secondaryText
-                Accessible.role: Accessible.StaticText
-                Accessible.name: text
             }
         }
     }

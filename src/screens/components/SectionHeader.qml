@@ -11,26 +11,21 @@ Column {
 
     spacing: 3
 
-    Text {
+    StaticText {
         objectName: "sectionHeaderTitle"
         text: header.title
-        font.pixelSize: Theme.title2
-        font.bold: true
-        color: Theme.primaryText
+        font: Theme.font.title2
         width: Math.min(implicitWidth, header.width > 0 ? header.width : implicitWidth)
         wrapMode: Text.Wrap
         Accessible.role: Accessible.Heading
-        Accessible.name: text
     }
 
-    Text {
+    StaticText {
         objectName: "sectionHeaderSubtitle"
         text: header.subtitle
-        font.pixelSize: Theme.subheadline
+        font: Theme.font.subheadline
         color: Theme.secondaryText
         width: Math.min(implicitWidth, header.width > 0 ? header.width : implicitWidth)
         wrapMode: Text.Wrap
-        Accessible.role: Accessible.StaticText
-        Accessible.name: text
     }
 }

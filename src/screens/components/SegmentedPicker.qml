@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Templates as T
 import QtQuick.Layouts
 import Berthwise
 
@@ -12,17 +12,23 @@ Rectangle {
     property string label
     // One entry per segment: { value, text } and optionally an icon name.
     property var segments: []
-    property string currentValue
+    property alias currentValue: choices.currentValue
 
     // Every choice, including the one already selected: choosing again re-applies it.
     signal activated(string value)
 
     implicitHeight: 34
     implicitWidth: strip.implicitWidth + 6
-    radius: 9
-    color: Theme.tinted(Theme.primaryText, 0.06)
+    radius: Theme.radius.control + 1
+    color: Theme.faintFill
     Accessible.role: Accessible.Grouping
     Accessible.name: label
+
+    ChoiceGroup {
+        id: choices
+
+        onActivated: value => picker.activated(value)
+    }
 
     RowLayout {
         id: strip
@@ -34,76 +40,56 @@ Rectangle {
         Repeater {
             model: picker.segments
 
-            // Radio buttons, so that screen readers announce which segment is chosen.
-            delegate: T.RadioButton {
+            delegate: ChoiceButton {
                 id: segment
 
                 required property var modelData
-                readonly property bool isSelected: modelData.value === picker.currentValue
-
-                function choose() {
-                    picker.activated(modelData.value);
-                    checked = isSelected;
-                }
 
                 objectName: "segment_" + modelData.value
+                group: choices
+                value: modelData.value
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 // Equal shares of the strip, whatever the texts' widths.
                 Layout.preferredWidth: 1
                 implicitWidth: segmentContent.implicitWidth + 24
-                focusPolicy: Qt.StrongFocus
-                hoverEnabled: true
-                // The selection is the picker's `currentValue`, never a click's own toggling.
-                autoExclusive: false
-                checked: isSelected
-                onIsSelectedChanged: checked = isSelected
-                onClicked: choose()
+                focusRadius: Theme.radius.control - 1
                 Accessible.name: modelData.text
-                Accessible.onPressAction: choose()
-                Accessible.onToggleAction: choose()
 
-                background: Rectangle {
-                    radius: 7
-                    color: segment.isSelected ? "white"
-                                              : segment.hovered ? Theme.tinted(Theme.primaryText, 0.05)
-                                                                : "transparent"
-                    border.width: segment.isSelected || segment.visualFocus ? 1 : 0
-                    border.color: segment.visualFocus ? Theme.blue
-                                                      : Theme.tinted(Theme.primaryText, 0.12)
+                Rectangle {
+                    anchors.fill: parent
+                    radius: Theme.radius.control - 1
+                    color: segment.isSelected ? Theme.controlFace : segment.isHovered ? Theme.hoverFill : "transparent"
+                    border.width: segment.isSelected ? 1 : 0
+                    border.color: Theme.faintOutline
 
                     Behavior on color {
                         ColorAnimation {
-                            duration: 150
+                            duration: Theme.motion.quick
                         }
                     }
                 }
 
-                contentItem: Item {
-                    implicitHeight: segmentContent.implicitHeight
+                Row {
+                    id: segmentContent
 
-                    Row {
-                        id: segmentContent
+                    anchors.centerIn: parent
+                    spacing: Theme.spacing.compact
 
-                        anchors.centerIn: parent
-                        spacing: 6
+                    SymbolIcon {
+                        visible: !!segment.modelData.icon
+                        anchors.verticalCenter: parent.verticalCenter
+                        name: segment.modelData.icon ?? ""
+                        size: Theme.iconSize.body
+                        color: segment.isSelected ? Theme.accent : Theme.primaryText
+                    }
 
-                        SymbolIcon {
-                            visible: !!segment.modelData.icon
-                            anchors.verticalCenter: parent.verticalCenter
-                            name: segment.modelData.icon ?? ""
-                            size: 16
-                            color: segment.isSelected ? Theme.blue : Theme.primaryText
-                        }
-
-                        Text {
-                            anchors.verticalCenter: parent.verticalCenter
-                            text: segment.modelData.text
-                            font.pixelSize: Theme.body
-                            font.weight: segment.isSelected ? Font.DemiBold : Font.Normal
-                            color: Theme.primaryText
-                            Accessible.ignored: true
-                        }
+                    Text {
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: segment.modelData.text
+                        font: segment.isSelected ? Theme.font.bodyEmphasis : Theme.font.body
+                        color: Theme.primaryText
+                        Accessible.ignored: true
                     }
                 }
             }

@@ -3,7 +3,7 @@ import QtQuick
 import Berthwise
 
 // One section of the sidebar: its icon and title, highlighted while it is the selected section.
-Item {
+Pressable {
     id: row
 
     property string title
@@ -12,64 +12,52 @@ Item {
     // Empty space above the row, which separates it from the group before.
     property real topInset: 0
 
-    signal activated
-
     implicitHeight: topInset + 32
     implicitWidth: 200
-
+    // The list moves the selection with the arrow keys; a row of its own takes no focus.
+    activeFocusOnTab: false
     Accessible.role: Accessible.ListItem
     Accessible.name: title
     Accessible.selectable: true
     Accessible.selected: selected
-    Accessible.onPressAction: row.activated()
 
     Item {
         id: body
+
         anchors.fill: parent
         anchors.topMargin: row.topInset
     }
 
     Rectangle {
         anchors.fill: body
-        anchors.leftMargin: 8
-        anchors.rightMargin: 8
-        radius: 6
-        color: row.selected ? Theme.selection : (pointer.hovered ? Theme.tinted(Theme.primaryText, 0.05)
-                                                                       : "transparent")
+        anchors.leftMargin: Theme.spacing.small
+        anchors.rightMargin: Theme.spacing.small
+        radius: Theme.radius.small
+        color: row.selected ? Theme.selection : row.isHovered ? Theme.hoverFill : "transparent"
     }
 
     SymbolIcon {
         id: glyph
+
         name: row.icon
         size: 17
-        color: Theme.blue
+        color: Theme.accent
         anchors.left: parent.left
-        anchors.leftMargin: 18
+        anchors.leftMargin: Theme.spacing.card
         anchors.verticalCenter: body.verticalCenter
         width: 20
     }
 
     Text {
         anchors.left: glyph.right
-        anchors.leftMargin: 8
+        anchors.leftMargin: Theme.spacing.small
         anchors.right: parent.right
-        anchors.rightMargin: 16
+        anchors.rightMargin: Theme.spacing.large
         anchors.verticalCenter: body.verticalCenter
         text: row.title
         elide: Text.ElideRight
-        font.pixelSize: Theme.body
-        font.weight: row.selected ? Font.DemiBold : Font.Normal
+        font: row.selected ? Theme.font.bodyEmphasis : Theme.font.body
         color: Theme.primaryText
         Accessible.ignored: true
-    }
-
-    // A tap handler, unlike a mouse area, does not swallow the second of two quick clicks on
-    // different rows as a double click.
-    TapHandler {
-        onTapped: row.activated()
-    }
-
-    HoverHandler {
-        id: pointer
     }
 }

@@ -5,7 +5,7 @@ import QtQuick.Layouts
 import Berthwise
 
 // A numeric setting: its icon, title, explanation and current value above a slider.
-Rectangle {
+CardSurface {
     id: row
 
     property string title
@@ -37,119 +37,87 @@ Rectangle {
         row.commit();
     }
 
-    implicitHeight: content.implicitHeight + 28
-    radius: 12
-    color: Theme.thinMaterial
-    border.width: 1
-    border.color: Theme.tinted(Theme.primaryText, 0.08)
+    radius: Theme.radius.banner
+    outline: Theme.faintOutline
+    padding: Theme.spacing.comfortable
+    spacing: Theme.spacing.snug
+    shadowed: false
 
-    ColumnLayout {
-        id: content
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: Theme.spacing.regular
 
-        anchors.fill: parent
-        anchors.margins: 14
-        spacing: 10
+        SymbolIcon {
+            Layout.preferredWidth: 28
+            name: row.icon
+            size: Theme.iconSize.row
+            color: Theme.accent
+        }
 
-        RowLayout {
+        TitleBlock {
             Layout.fillWidth: true
-            spacing: 12
+            title: row.title
+            subtitle: row.subtitle
+        }
 
-            SymbolIcon {
-                Layout.preferredWidth: 28
-                name: row.icon
-                size: 20
-                color: Theme.blue
-            }
+        StaticText {
+            objectName: "valueLabel"
+            text: Math.trunc(row.value) + row.unit
+            font: Theme.font.monospacedBody
+        }
+    }
 
-            ColumnLayout {
-                Layout.fillWidth: true
-                spacing: 2
+    T.Slider {
+        id: slider
 
-                Text {
-                    Layout.fillWidth: true
-                    text: row.title
-                    font.pixelSize: Theme.headline
-                    font.weight: Font.DemiBold
-                    color: Theme.primaryText
-                    elide: Text.ElideRight
-                    Accessible.role: Accessible.StaticText
-                    Accessible.name: text
-                }
+        // The names the accessibility bridge reads the range from; the control's own are
+        // `from` and `to`.
+        readonly property real minimumValue: from
+        readonly property real maximumValue: to
 
-                Text {
-                    Layout.fillWidth: true
-                    text: row.subtitle
-                    font.pixelSize: Theme.subheadline
-                    color: Theme.secondaryText
-                    wrapMode: Text.WordWrap
-                    Accessible.role: Accessible.StaticText
-                    Accessible.name: text
-                }
-            }
+        objectName: "slider"
+        Layout.fillWidth: true
+        implicitHeight: 22
+        from: row.from
+        to: row.to
+        stepSize: row.step
+        snapMode: T.Slider.SnapAlways
+        value: row.value
+        onMoved: row.valueEdited(value)
+        onPressedChanged: {
+            if (!pressed)
+                row.commit();
+        }
+        Accessible.name: row.title
+        Accessible.description: row.subtitle
+        Accessible.onIncreaseAction: row.stepBy(1)
+        Accessible.onDecreaseAction: row.stepBy(-1)
 
-            Text {
-                objectName: "valueLabel"
-                text: Math.trunc(row.value) + row.unit
-                font.family: Qt.platform.os === "osx" ? "Menlo" : "monospace"
-                font.pixelSize: Theme.body
-                color: Theme.primaryText
-                Accessible.role: Accessible.StaticText
-                Accessible.name: text
+        background: Rectangle {
+            x: slider.leftPadding
+            y: slider.topPadding + (slider.availableHeight - height) / 2
+            width: slider.availableWidth
+            height: 4
+            radius: 2
+            color: Theme.tinted(Theme.primaryText, 0.12)
+
+            Rectangle {
+                width: slider.visualPosition * parent.width
+                height: parent.height
+                radius: 2
+                color: Theme.accent
             }
         }
 
-        T.Slider {
-            id: slider
-
-            // The names the accessibility bridge reads the range from; the control's own are
-            // `from` and `to`.
-            readonly property real minimumValue: from
-            readonly property real maximumValue: to
-
-            objectName: "slider"
-            Layout.fillWidth: true
-            implicitHeight: 22
-            from: row.from
-            to: row.to
-            stepSize: row.step
-            snapMode: T.Slider.SnapAlways
-            value: row.value
-            onMoved: row.valueEdited(value)
-            onPressedChanged: {
-                if (!pressed)
-                    row.commit();
-            }
-            Accessible.name: row.title
-            Accessible.description: row.subtitle
-            Accessible.onIncreaseAction: row.stepBy(1)
-            Accessible.onDecreaseAction: row.stepBy(-1)
-
-            background: Rectangle {
-                x: slider.leftPadding
-                y: slider.topPadding + (slider.availableHeight - height) / 2
-                width: slider.availableWidth
-                height: 4
-                radius: 2
-                color: Theme.tinted(Theme.primaryText, 0.12)
-
-                Rectangle {
-                    width: slider.visualPosition * parent.width
-                    height: parent.height
-                    radius: 2
-                    color: Theme.blue
-                }
-            }
-
-            handle: Rectangle {
-                x: slider.leftPadding + slider.visualPosition * (slider.availableWidth - width)
-                y: slider.topPadding + (slider.availableHeight - height) / 2
-                width: 20
-                height: 20
-                radius: 10
-                color: slider.pressed ? "#f0f0f0" : "white"
-                border.width: slider.visualFocus ? 2 : 1
-                border.color: slider.visualFocus ? Theme.blue : Qt.rgba(0, 0, 0, 0.2)
-            }
+        handle: Rectangle {
+            x: slider.leftPadding + slider.visualPosition * (slider.availableWidth - width)
+            y: slider.topPadding + (slider.availableHeight - height) / 2
+            width: 20
+            height: 20
+            radius: 10
+            color: slider.pressed ? Qt.darker(Theme.controlFace, 1.06) : Theme.controlFace
+            border.width: slider.visualFocus ? 2 : 1
+            border.color: slider.visualFocus ? Theme.accent : Theme.tinted(Theme.shadow, 0.2)
         }
     }
 }

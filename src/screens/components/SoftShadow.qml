@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
 import QtQuick
+import Berthwise
 
 // A soft shadow behind a rounded shape, drawn as a few widening translucent outlines because this
 // Qt has no blur effect to hand.
@@ -7,7 +9,7 @@ Item {
     id: shadow
 
     property real radius: 4
-    property real cornerRadius: 20
+    property real cornerRadius: Theme.radius.card
     property real strength: 0.04
 
     readonly property int layers: 4
@@ -18,6 +20,7 @@ Item {
         Rectangle {
             required property int index
             readonly property real spread: shadow.radius * (index + 1) / shadow.layers
+
             x: -spread
             y: -spread + shadow.radius / 3
             width: shadow.width + 2 * spread
@@ -25,7 +28,7 @@ Item {
             radius: shadow.cornerRadius + spread
             color: "transparent"
             border.width: Math.max(1, shadow.radius / shadow.layers)
-            border.color: Qt.rgba(0, 0, 0, shadow.strength * (shadow.layers - index) / shadow.layers)
+            border.color: Theme.tinted(Theme.shadow, shadow.strength * (shadow.layers - index) / shadow.layers)
         }
     }
 
@@ -34,6 +37,6 @@ Item {
         anchors.topMargin: shadow.radius / 3
         anchors.bottomMargin: -shadow.radius / 3
         radius: shadow.cornerRadius
-        color: Qt.rgba(0, 0, 0, shadow.strength)
+        color: Theme.tinted(Theme.shadow, shadow.strength)
     }
 }

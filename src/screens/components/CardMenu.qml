@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Templates as T
+import Berthwise
+
+// The "more" symbol of a card, opening a menu of `CardMenuItem`s below it.
+IconButton {
+    id: button
+
+    default property alias items: menu.contentData
+
+    icon: "ellipsis.circle"
+    label: "More"
+    symbolSize: Theme.iconSize.title3
+    Accessible.role: Accessible.ButtonMenu
+    onActivated: menu.open()
+
+    T.Menu {
+        id: menu
+
+        objectName: "cardMenu"
+        y: button.height
+        padding: Theme.spacing.tight
+        implicitWidth: 180
+        implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+
+        contentItem: ListView {
+            implicitHeight: contentHeight
+            model: menu.contentModel
+            interactive: false
+            currentIndex: menu.currentIndex
+        }
+
+        background: Rectangle {
+            radius: Theme.radius.control
+            color: Theme.sheetBackground
+            border.width: 1
+            border.color: Theme.faintOutline
+        }
+    }
+}

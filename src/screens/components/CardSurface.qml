@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Layouts
+import Berthwise
+
+// The surface every card and row stands on: a rounded translucent panel with an outline, which
+// lifts a little under the pointer while its shadow deepens. Content stacks in a column.
+Item {
+    id: surface
+
+    property real radius: Theme.radius.card
+    property color fill: Theme.thinMaterial
+    property color outline: Theme.quaternaryText
+    property real padding: 0
+    property alias spacing: column.spacing
+    // 1 keeps the surface still under the pointer.
+    property real hoverScale: 1
+    property bool shadowed: true
+    property real restShadowRadius: 4
+    property real restShadowStrength: 0.04
+    property real hoverShadowRadius: 12
+    property real hoverShadowStrength: 0.12
+    readonly property bool isHovered: hover.hovered
+
+    default property alias content: column.data
+
+    implicitWidth: column.implicitWidth + 2 * padding
+    implicitHeight: column.implicitHeight + 2 * padding
+    scale: isHovered ? hoverScale : 1
+
+    Behavior on scale {
+        SpringMotion {}
+    }
+
+    SoftShadow {
+        objectName: "cardShadow"
+        visible: surface.shadowed
+        anchors.fill: parent
+        cornerRadius: surface.radius
+        radius: surface.isHovered ? surface.hoverShadowRadius : surface.restShadowRadius
+        strength: surface.isHovered ? surface.hoverShadowStrength : surface.restShadowStrength
+
+        Behavior on radius {
+            SpringMotion {}
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: surface.radius
+        color: surface.fill
+        border.width: 1
+        border.color: surface.outline
+    }
+
+    ColumnLayout {
+        id: column
+
+        anchors.fill: parent
+        anchors.margins: surface.padding
+        spacing: 0
+    }
+
+    HoverHandler {
+        id: hover
+    }
+}

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import Berthwise
+
+// The prominent button: its text and symbol in the on-accent colour on a filled accent face.
+LabelButton {
+    property color tint: Theme.accent
+
+    face: tint
+    ink: Theme.onAccent
+}

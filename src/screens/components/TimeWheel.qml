@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import Berthwise
+
+// One wheel of the time picker, turning round through its labels. The arrow keys and a screen
+// reader's Increase and Decrease step it by one, as a stepper does: up is the next value.
+Tumbler {
+    id: wheel
+
+    property string label
+    property var labels: []
+    // For the accessibility bridge, which reads a spin box's range from these names.
+    readonly property int value: currentIndex
+    readonly property int minimumValue: 0
+    readonly property int maximumValue: Math.max(0, labels.length - 1)
+
+    function step(delta) {
+        if (count > 0)
+            currentIndex = (currentIndex + delta + count) % count;
+    }
+
+    model: labels
+    visibleItemCount: 3
+    wrap: true
+    implicitWidth: 52
+    implicitHeight: 108
+    activeFocusOnTab: true
+    Accessible.role: Accessible.SpinBox
+    Accessible.name: label
+    Accessible.description: labels[currentIndex] ?? ""
+    Accessible.focusable: true
+    Accessible.onIncreaseAction: wheel.step(1)
+    Accessible.onDecreaseAction: wheel.step(-1)
+    Keys.onUpPressed: wheel.step(1)
+    Keys.onDownPressed: wheel.step(-1)
+
+    background: Rectangle {
+        radius: Theme.radius.control
+        color: wheel.activeFocus ? Theme.tinted(Theme.accent, 0.08) : "transparent"
+        border.width: wheel.activeFocus ? 2 : 0
+        border.color: Theme.tinted(Theme.accent, 0.6)
+    }
+
+    delegate: Text {
+        required property var modelData
+        required property int index
+
+        text: modelData
+        font: Theme.font.title3
+        color: index === wheel.currentIndex ? Theme.primaryText : Theme.tertiaryText
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        opacity: 1 - Math.abs(Tumbler.displacement) / (wheel.visibleItemCount / 2)
+        Accessible.ignored: true
+    }
+}
