@@ -9,12 +9,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QJSEngine>
 #include <QQuickItem>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+TestProbe* currentProbe = nullptr;
 
 // Backups copy the file's bytes as they are, so an empty dictionary serves.
 const QByteArray minimalDockPreferences = "<plist version=\"1.0\"><dict/></plist>\n";
@@ -28,7 +32,22 @@ QAccessibleInterface* accessibleInterface(QQuickItem* item) {
 TestProbe::TestProbe(const TestHome& home, DockViewModel& viewModel, QObject* parent)
     : QObject(parent)
     , m_home(home)
-    , m_viewModel(viewModel) {}
+    , m_viewModel(viewModel)
+    , m_startPalette(QGuiApplication::palette()) {}
+
+TestProbe::~TestProbe() {
+    QGuiApplication::setPalette(m_startPalette);
+}
+
+void TestProbe::setInstance(TestProbe* probe) {
+    currentProbe = probe;
+}
+
+TestProbe* TestProbe::create(QQmlEngine* /*engine*/, QJSEngine* /*scriptEngine*/) {
+    Q_ASSERT(currentProbe);
+    QJSEngine::setObjectOwnership(currentProbe, QJSEngine::CppOwnership);
+    return currentProbe;
+}
 
 QStringList TestProbe::recordedScripts() const {
     return m_home.recordedScripts();
@@ -88,4 +107,17 @@ int TestProbe::accessibleRole(QQuickItem* item) const {
 QString TestProbe::accessibleName(QQuickItem* item) const {
     QAccessibleInterface* accessible = accessibleInterface(item);
     return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+void TestProbe::useDarkPalette(bool dark) const {
+    if (!dark) {
+        QGuiApplication::setPalette(m_startPalette);
+        return;
+    }
+    QPalette palette = m_startPalette;
+    palette.setColor(QPalette::Window, QColor(0x20, 0x20, 0x22));
+    palette.setColor(QPalette::WindowText, QColor(0xf0, 0xf0, 0xf2));
+    palette.setColor(QPalette::Base, QColor(0x1c, 0x1c, 0x1e));
+    palette.setColor(QPalette::Text, QColor(0xf0, 0xf0, 0xf2));
+    QGuiApplication::setPalette(palette);
 }

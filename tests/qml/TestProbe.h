@@ -2,19 +2,30 @@
 #pragma once
 
 #include <QObject>
+#include <QPalette>
+#include <QQuickItem>
 #include <QStringList>
+#include <QtQml/qqml.h>
 
 class DockViewModel;
-class QQuickItem;
+class QJSEngine;
+class QQmlEngine;
 class TestHome;
 
-// What QML tests can see behind the screens: the recording shell's calls, the test home's files and
-// the accessibility interface an assistive technology would use.
+// What QML tests can see behind the screens: the recording shell's calls, the test home's files,
+// the application palette and the accessibility interface an assistive technology would use.
 class TestProbe : public QObject {
     Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
 
 public:
     TestProbe(const TestHome& home, DockViewModel& viewModel, QObject* parent = nullptr);
+    ~TestProbe() override;
+
+    // The probe the next engine receives; the caller keeps ownership.
+    static void setInstance(TestProbe* probe);
+    static TestProbe* create(QQmlEngine* engine, QJSEngine* scriptEngine);
 
     // The scripts handed to the shell after "-lc", in order.
     Q_INVOKABLE [[nodiscard]] QStringList recordedScripts() const;
@@ -41,10 +52,15 @@ public:
     Q_INVOKABLE [[nodiscard]] int accessibleRole(QQuickItem* item) const;
     Q_INVOKABLE [[nodiscard]] QString accessibleName(QQuickItem* item) const;
 
+    // Gives the application a dark palette, as a system switching to its dark appearance does, or
+    // puts back the one it started with.
+    Q_INVOKABLE void useDarkPalette(bool dark) const;
+
 private:
     [[nodiscard]] QString dockPreferencesFile() const;
 
     const TestHome& m_home;
     DockViewModel& m_viewModel;
     QStringList m_openedAddresses;
+    QPalette m_startPalette;
 };

@@ -4,13 +4,9 @@ import QtTest
 import Berthwise
 import BerthwiseTest
 
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "AboutView"
-    width: 900
-    height: 800
-    visible: true
-    when: windowShown
 
     Component {
         id: aboutComponent
@@ -22,8 +18,7 @@ TestCase {
 
     function createAbout() {
         const about = createTemporaryObject(aboutComponent, testCase)
-        verify(about)
-        tryVerify(() => !isPolishScheduled(findChild(about, "makerCard").children[0]))
+        settled(child(about, "makerCard"))
         return about
     }
 
@@ -35,20 +30,17 @@ TestCase {
 
     function test_rowsOpenTheirAddress_data() {
         return [
-            { tag: "website clicked", row: "websiteRow", address: AppInfo.website, viaAccessibility: false },
+            { tag: "website clicked", row: "websiteRow", address: AppInfo.website, way: "click" },
             { tag: "product page by a screen reader", row: "productPageRow", address: AppInfo.productPage,
-              viaAccessibility: true },
-            { tag: "contact clicked", row: "contactRow", address: AppInfo.contactPage, viaAccessibility: false }
+              way: "Press" },
+            { tag: "contact by the Return key", row: "contactRow", address: AppInfo.contactPage, way: Qt.Key_Return }
         ]
     }
 
     function test_rowsOpenTheirAddress(data) {
-        const row = findChild(createAbout(), data.row)
+        const row = child(createAbout(), data.row)
         const before = TestProbe.openedAddresses().length
-        if (data.viaAccessibility)
-            verify(TestProbe.accessibleAction(row, "Press"))
-        else
-            mouseClick(row)
+        operate(row, data.way)
         compare(TestProbe.openedAddresses().slice(before), [data.address])
     }
 }

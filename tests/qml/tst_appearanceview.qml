@@ -4,13 +4,10 @@ import QtTest
 import Berthwise
 import BerthwiseTest
 
-TestCase {
+ScreenTestCase {
     id: testCase
 
     name: "AppearanceView"
-    when: windowShown
-    visible: true
-    width: 900
     height: 1200
 
     Component {
@@ -25,7 +22,7 @@ TestCase {
     property var screen
 
     function init() {
-        verify(TestProbe.waitUntilIdle());
+        idle();
         DockViewModel.dockSize = 48;
         DockViewModel.magnificationSize = 96;
         DockViewModel.isMagnificationEnabled = true;
@@ -34,13 +31,11 @@ TestCase {
         DockViewModel.minimizeEffect = "genie";
         TestProbe.clearRecords();
         screen = createTemporaryObject(screenComponent, testCase);
-        tryVerify(() => !isPolishScheduled(screen.contentItem));
+        settled(item("dockSizeRow"));
     }
 
     function item(objectName, parentItem) {
-        const found = findChild(parentItem ?? screen, objectName);
-        verify(found, objectName);
-        return found;
+        return child(parentItem ?? screen, objectName);
     }
 
     function tile(index) {
@@ -57,7 +52,7 @@ TestCase {
     }
 
     function scriptsAfterIdle() {
-        verify(TestProbe.waitUntilIdle());
+        idle();
         return TestProbe.recordedScripts();
     }
 
@@ -156,14 +151,7 @@ TestCase {
         if (data.group)
             compare(TestProbe.accessibleName(control), data.group);
 
-        if (data.way === "click") {
-            mouseClick(target);
-        } else if (typeof data.way === "number") {
-            target.forceActiveFocus(Qt.TabFocusReason);
-            keyClick(data.way);
-        } else {
-            verify(TestProbe.accessibleAction(target, data.way), data.way);
-        }
+        operate(target, data.way);
 
         compare(DockViewModel[data.field], data.to);
         if (data.segment)

@@ -4,13 +4,10 @@ import QtTest
 import Berthwise
 import BerthwiseTest
 
-TestCase {
+ScreenTestCase {
     id: testCase
 
     name: "BehaviorView"
-    when: windowShown
-    visible: true
-    width: 900
     height: 1000
 
     Component {
@@ -36,13 +33,13 @@ TestCase {
               script: written(["write com.apple.dock autohide-delay -float 0",
                                "write com.apple.dock autohide-time-modifier -float 0.2"]) },
             { tag: "only running apps on", field: "showOnlyRunningApps", name: "Show Only Running Apps", from: false,
-              way: "space", script: written(["write com.apple.dock static-only -bool true"]) },
+              way: Qt.Key_Space, script: written(["write com.apple.dock static-only -bool true"]) },
             { tag: "dim hidden apps on", field: "dimHiddenApps", name: "Dim Hidden Apps", from: false, way: "Toggle",
               script: written(["write com.apple.dock showhidden -bool true"]) },
             { tag: "running indicators off", field: "showRunningIndicators", name: "Show Running Indicators",
               from: true, way: "click", script: written(["write com.apple.dock show-process-indicators -bool false"]) },
             { tag: "minimize into icon off", field: "minimizeIntoAppIcon", name: "Minimize into App Icon", from: true,
-              way: "space", script: written(["write com.apple.dock minimize-to-application -bool false"]) },
+              way: Qt.Key_Space, script: written(["write com.apple.dock minimize-to-application -bool false"]) },
             // Hiding recent apps means the Dock must not show them.
             { tag: "hide recent apps on", field: "hideRecentApps", name: "Hide Recent Apps", from: false, way: "click",
               script: written(["write com.apple.dock show-recents -bool false"]) }
@@ -50,27 +47,17 @@ TestCase {
     }
 
     function test_eachSwitchWritesItsOneScript(data) {
-        verify(TestProbe.waitUntilIdle());
+        idle();
         DockViewModel[data.field] = data.from;
         TestProbe.clearRecords();
         const screen = createTemporaryObject(screenComponent, testCase);
-        tryVerify(() => !isPolishScheduled(screen.contentItem));
-        const row = findChild(screen, data.field + "Row");
-        verify(row, data.field + "Row");
-        const toggle = findChild(row, "toggle");
+        const toggle = child(settled(child(screen, data.field + "Row")), "toggle");
         compare(TestProbe.accessibleName(toggle), data.name);
 
-        if (data.way === "click") {
-            mouseClick(toggle);
-        } else if (data.way === "space") {
-            toggle.forceActiveFocus(Qt.TabFocusReason);
-            keyClick(Qt.Key_Space);
-        } else {
-            verify(TestProbe.accessibleAction(toggle, data.way), data.way);
-        }
+        operate(toggle, data.way);
 
         compare(DockViewModel[data.field], !data.from);
-        verify(TestProbe.waitUntilIdle());
+        idle();
         compare(TestProbe.recordedScripts(), data.script);
         compare(DockViewModel.statusMessage, "Dock updated successfully.");
         compare(toggle.checked, !data.from);

@@ -4,13 +4,11 @@ import QtTest
 import Berthwise
 import BerthwiseTest
 
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "ContentView"
     width: 1100
     height: 720
-    visible: true
-    when: windowShown
 
     Component {
         id: contentComponent
@@ -22,16 +20,9 @@ TestCase {
 
     function createContent() {
         const content = createTemporaryObject(contentComponent, testCase)
-        verify(content)
         // Until the sidebar is laid out its rows overlap, and a click would reach all of them.
-        tryVerify(() => !isPolishScheduled(child(content, "sidebarList")))
+        settled(child(content, "sidebarList"))
         return content
-    }
-
-    function child(parentItem, name) {
-        const found = findChild(parentItem, name)
-        verify(found, "no child named " + name)
-        return found
     }
 
     function showsTheDashboard(content) {
@@ -40,7 +31,7 @@ TestCase {
     }
 
     function cleanup() {
-        verify(TestProbe.waitUntilIdle())
+        idle()
         DockViewModel.lastError = ""
         TestProbe.clearRecords()
     }
@@ -58,12 +49,9 @@ TestCase {
     // Dashboard shows.
     function test_selectingSections() {
         const content = createContent()
-        for (const [key, byScreenReader] of [["behavior", true], ["dashboard", false], ["about", false]]) {
+        for (const [key, way] of [["behavior", "Press"], ["dashboard", "click"], ["about", "click"]]) {
             const row = child(content, "sidebarRow_" + key)
-            if (byScreenReader)
-                verify(TestProbe.accessibleAction(row, "Press"))
-            else
-                mouseClick(row)
+            operate(row, way)
             compare(content.selection, key)
             verify(row.selected)
         }
@@ -85,7 +73,7 @@ TestCase {
         compare(child(content, "statusApplying").text, "Applying…")
         verify(child(content, "dashboardProgress").visible)
 
-        verify(TestProbe.waitUntilIdle())
+        idle()
         verify(!child(content, "statusApplying").visible)
         verify(!child(content, "dashboardProgress").visible)
         tryCompare(message, "text", "Standard spacer added to Apps Section.")
@@ -107,7 +95,7 @@ TestCase {
         // Without a Dock preferences file the backup has nothing to copy, so it fails.
         TestProbe.removeDockPreferences()
         DockViewModel.performCreateBackup()
-        verify(TestProbe.waitUntilIdle())
+        idle()
         tryCompare(message, "text", "Something went wrong.")
         compare(String(message.color), String(Theme.red))
         compare(TestProbe.accessibleRole(message), Accessible.StaticText)
@@ -119,12 +107,10 @@ TestCase {
         compare(child(alert.contentItem.parent, "errorAlertMessage").text, DockViewModel.lastError)
 
         const ok = child(alert.footer, "errorAlertOk")
-        if (data.way === "click")
-            mouseClick(ok)
-        else if (data.way === "Press")
-            verify(TestProbe.accessibleAction(ok, "Press"))
-        else
+        if (data.way === "escape")
             keyClick(Qt.Key_Escape)
+        else
+            operate(ok, data.way)
         tryCompare(alert, "visible", false)
         compare(DockViewModel.lastError, "")
         // The message stays until the next operation ends; only its colour says the error was seen.

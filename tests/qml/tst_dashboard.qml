@@ -4,13 +4,11 @@ import QtTest
 import Berthwise
 import BerthwiseTest
 
-TestCase {
+ScreenTestCase {
     id: testCase
     name: "Dashboard"
     width: 1000
     height: 700
-    visible: true
-    when: windowShown
 
     Component {
         id: dashboardComponent
@@ -22,19 +20,12 @@ TestCase {
 
     function createDashboard() {
         const dashboard = createTemporaryObject(dashboardComponent, testCase)
-        verify(dashboard)
-        tryVerify(() => !isPolishScheduled(findChild(dashboard, "quickActionGrid")))
+        settled(child(dashboard, "quickActionGrid"))
         return dashboard
     }
 
-    function card(dashboard, key) {
-        const found = findChild(dashboard, "quickAction_" + key)
-        verify(found, "no card " + key)
-        return found
-    }
-
     function init() {
-        verify(TestProbe.waitUntilIdle())
+        idle()
         TestProbe.writeDockPreferences()
         TestProbe.removeBackups()
         TestProbe.clearRecords()
@@ -72,14 +63,11 @@ TestCase {
         const dashboard = createDashboard()
         for (const property of data.turnedOn ?? [])
             DockViewModel[property] = !!data.alreadyOn
-        if (data.way === "Press")
-            verify(TestProbe.accessibleAction(card(dashboard, data.card), "Press"), "the card offers no Press action")
-        else
-            mouseClick(card(dashboard, data.card))
+        operate(child(dashboard, "quickAction_" + data.card), data.way)
         for (const property of data.turnedOn ?? [])
             verify(DockViewModel[property], property + " is on at once")
         verify(DockViewModel.isWorking)
-        verify(TestProbe.waitUntilIdle())
+        idle()
 
         compare(DockViewModel.statusMessage, data.status)
         const scripts = TestProbe.recordedScripts()

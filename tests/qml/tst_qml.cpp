@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Runs every tst_*.qml file in this folder; each file gets a fresh home and a fresh view model that
+// Runs the tst_*.qml files it is given; each file gets a fresh home and a fresh view model that
 // records the scripts it would run instead of running them.
 #include "AppInfo.h"
 #include "DockViewModelSingleton.h"
@@ -16,6 +16,7 @@
 #include <memory>
 
 Q_IMPORT_QML_PLUGIN(BerthwisePlugin)
+Q_IMPORT_QML_PLUGIN(BerthwiseTestPlugin)
 
 using namespace Qt::StringLiterals;
 
@@ -37,11 +38,6 @@ public Q_SLOTS:
             if (currentProbe)
                 currentProbe->recordOpenedAddress(url.toString());
         });
-        qmlRegisterSingletonType<TestProbe>(
-            "BerthwiseTest", 1, 0, "TestProbe", [](QQmlEngine*, QJSEngine*) -> QObject* {
-                QJSEngine::setObjectOwnership(currentProbe, QJSEngine::CppOwnership);
-                return currentProbe;
-            });
     }
 
     void qmlEngineAvailable(QQmlEngine* engine) {
@@ -52,6 +48,7 @@ public Q_SLOTS:
         m_probe = std::make_unique<TestProbe>(*m_home, *m_viewModel);
         DockViewModelSingleton::setInstance(m_viewModel.get());
         currentProbe = m_probe.get();
+        TestProbe::setInstance(currentProbe);
         waitForStartupRead();
         m_home->clearRecords();
     }
@@ -75,6 +72,7 @@ private:
         if (m_probe)
             m_probe->waitUntilIdle();
         DockViewModelSingleton::setInstance(nullptr);
+        TestProbe::setInstance(nullptr);
         currentProbe = nullptr;
         m_probe.reset();
         m_viewModel.reset();
