@@ -15,24 +15,17 @@ RowLayout {
     // Quoted text in a time format is literal, so only a letter outside quotes asks for AM/PM.
     readonly property bool uses12Hour: /a/i.test(locale.timeFormat(Locale.ShortFormat).replace(/'[^']*'/g, ""))
 
-    // Wheels and hour move each other; this keeps the move from bouncing back.
-    property bool syncing: false
-
     function twoDigits(count) {
         return Array.from({ length: count }, (_, value) => String(value).padStart(2, "0"));
     }
 
     function showTime() {
-        syncing = true;
         hourWheel.currentIndex = uses12Hour ? hour % 12 : hour;
         periodWheel.currentIndex = hour >= 12 ? 1 : 0;
         minuteWheel.currentIndex = minute;
-        syncing = false;
     }
 
     function readWheels() {
-        if (syncing)
-            return;
         hour = uses12Hour ? hourWheel.currentIndex + 12 * periodWheel.currentIndex : hourWheel.currentIndex;
         minute = minuteWheel.currentIndex;
     }
@@ -50,7 +43,7 @@ RowLayout {
         label: "Hour"
         labels: picker.uses12Hour ? Array.from({ length: 12 }, (_, index) => String(index === 0 ? 12 : index))
                                   : picker.twoDigits(24)
-        onCurrentIndexChanged: picker.readWheels()
+        onMoved: picker.readWheels()
     }
 
     StaticText {
@@ -65,7 +58,7 @@ RowLayout {
         objectName: "minuteWheel"
         label: "Minute"
         labels: picker.twoDigits(60)
-        onCurrentIndexChanged: picker.readWheels()
+        onMoved: picker.readWheels()
     }
 
     TimeWheel {
@@ -77,6 +70,6 @@ RowLayout {
         labels: [picker.locale.amText, picker.locale.pmText]
         // Two entries cannot turn round; stepping either way switches the half of the day.
         wrap: false
-        onCurrentIndexChanged: picker.readWheels()
+        onMoved: picker.readWheels()
     }
 }

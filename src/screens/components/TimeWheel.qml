@@ -6,24 +6,31 @@ import Berthwise
 
 // One wheel of the time picker, turning round through its labels. The arrow keys and a screen
 // reader's Increase and Decrease step it by one, as a stepper does: up is the next value.
-Tumbler {
+// The wheel itself sits inside, since the control would put its own accessible role over ours.
+Item {
     id: wheel
 
     property string label
     property var labels: []
+    property alias currentIndex: tumbler.currentIndex
+    property alias wrap: tumbler.wrap
     // For the accessibility bridge, which reads a spin box's range from these names.
     readonly property int value: currentIndex
     readonly property int minimumValue: 0
     readonly property int maximumValue: Math.max(0, labels.length - 1)
 
+    // Only the user turns the wheel this way: not a new set of labels, nor the owner showing a time.
+    signal moved
+
     function step(delta) {
-        if (count > 0)
-            currentIndex = (currentIndex + delta + count) % count;
+        const count = labels.length;
+        if (count === 0)
+            return;
+        currentIndex = wrap ? (currentIndex + delta + count) % count
+                            : Math.max(0, Math.min(count - 1, currentIndex + delta));
+        moved();
     }
 
-    model: labels
-    visibleItemCount: 3
-    wrap: true
     implicitWidth: 52
     implicitHeight: 108
     activeFocusOnTab: true
@@ -36,23 +43,38 @@ Tumbler {
     Keys.onUpPressed: wheel.step(1)
     Keys.onDownPressed: wheel.step(-1)
 
-    background: Rectangle {
+    Rectangle {
+        anchors.fill: parent
         radius: Theme.radius.control
         color: wheel.activeFocus ? Theme.tinted(Theme.accent, 0.08) : "transparent"
         border.width: wheel.activeFocus ? 2 : 0
         border.color: Theme.tinted(Theme.accent, 0.6)
     }
 
-    delegate: Text {
-        required property var modelData
-        required property int index
+    Tumbler {
+        id: tumbler
 
-        text: modelData
-        font: Theme.font.title3
-        color: index === wheel.currentIndex ? Theme.primaryText : Theme.tertiaryText
-        horizontalAlignment: Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
-        opacity: 1 - Math.abs(Tumbler.displacement) / (wheel.visibleItemCount / 2)
+        anchors.fill: parent
+        model: wheel.labels
+        visibleItemCount: 3
+        focusPolicy: Qt.NoFocus
         Accessible.ignored: true
+        onMovingChanged: {
+            if (!moving)
+                wheel.moved();
+        }
+
+        delegate: Text {
+            required property var modelData
+            required property int index
+
+            text: modelData
+            font: Theme.font.title3
+            color: index === tumbler.currentIndex ? Theme.primaryText : Theme.tertiaryText
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            opacity: 1 - Math.abs(Tumbler.displacement) / (tumbler.visibleItemCount / 2)
+            Accessible.ignored: true
+        }
     }
 }
