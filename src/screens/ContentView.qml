@@ -136,6 +136,7 @@ Item {
                 text: content.shownItem.title
                 font: Theme.font.largeTitle
                 color: Theme.secondaryText
+                Accessible.ignored: !visible
             }
 
             Divider {
