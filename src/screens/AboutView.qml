@@ -111,8 +111,7 @@ ScreenPage {
                     anchors.centerIn: parent
                     text: AppInfo.makerInitials
                     color: Theme.onAccent
-                    font.bold: true
-                    font.pixelSize: 19
+                    font: Theme.font.initials
                     Accessible.ignored: true
                 }
             }

@@ -114,12 +114,14 @@ ThemeBase {
         readonly property font headline: Qt.font({ pixelSize: 15, weight: Font.DemiBold })
         readonly property font body: Qt.font({ pixelSize: 14 })
         readonly property font bodyEmphasis: Qt.font({ pixelSize: 14, weight: Font.DemiBold })
-        readonly property font monospacedBody: Qt.font({ family: "monospace", pixelSize: 14 })
+        readonly property font monospacedBody: Qt.font({ family: Qt.platform.os === "osx" ? "Menlo" : "monospace", pixelSize: 14 })
         readonly property font subheadline: Qt.font({ pixelSize: 13 })
         readonly property font subheadlineEmphasis: Qt.font({ pixelSize: 13, weight: Font.Medium })
         readonly property font caption: Qt.font({ pixelSize: 12 })
         readonly property font captionEmphasis: Qt.font({ pixelSize: 12, weight: Font.Medium })
         readonly property font caption2: Qt.font({ pixelSize: 11 })
+        readonly property font dayInitial: Qt.font({ pixelSize: 13, weight: Font.DemiBold })
+        readonly property font initials: Qt.font({ pixelSize: 19, weight: Font.Bold })
     }
     readonly property TextStyles font: TextStyles {}
 

@@ -58,8 +58,7 @@ Row {
             Text {
                 anchors.centerIn: parent
                 text: dayButton.modelData.initial
-                font.pixelSize: 13
-                font.weight: Font.DemiBold
+                font: Theme.font.dayInitial
                 color: dayButton.isOn ? Theme.onAccent : Theme.secondaryText
                 Accessible.ignored: true
             }

@@ -98,13 +98,13 @@ CardSurface {
             y: slider.topPadding + (slider.availableHeight - height) / 2
             width: slider.availableWidth
             height: 4
-            radius: 2
+            radius: height / 2
             color: Theme.tinted(Theme.primaryText, 0.12)
 
             Rectangle {
                 width: slider.visualPosition * parent.width
                 height: parent.height
-                radius: 2
+                radius: height / 2
                 color: Theme.accent
             }
         }
@@ -114,7 +114,7 @@ CardSurface {
             y: slider.topPadding + (slider.availableHeight - height) / 2
             width: 20
             height: 20
-            radius: 10
+            radius: width / 2
             color: slider.pressed ? Qt.darker(Theme.controlFace, 1.06) : Theme.controlFace
             border.width: slider.visualFocus ? 2 : 1
             border.color: slider.visualFocus ? Theme.accent : Theme.tinted(Theme.shadow, 0.2)
