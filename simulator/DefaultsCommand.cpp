@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "DefaultsCommand.h"
 
+#include "AtomicFile.h"
 #include "OpenStepParser.h"
 #include "ValuePrinter.h"
+#include "WholeFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <unistd.h>
 
+#include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-
-using namespace Qt::StringLiterals;
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -26,151 +28,118 @@ constexpr char usageText[] = "usage: defaults read DOMAIN [KEY]\n"
                              "       defaults import DOMAIN PATH\n"
                              "A VALUE starting with '{' or '(' is an old-style property list.\n";
 
-void print(std::FILE* stream, const QByteArray& text) {
-    std::fwrite(text.constData(), 1, size_t(text.size()), stream);
+std::string text(std::string_view bytes) {
+    return std::string(bytes);
 }
 
-int fail(const QString& message) {
-    print(stderr, message.toUtf8() + '\n');
-    return failureStatus;
-}
-
-int usage(const QString& problem = {}) {
-    if (!problem.isEmpty())
-        print(stderr, problem.toUtf8() + '\n');
-    print(stderr, usageText);
-    return usageStatus;
-}
-
-QString text(const QByteArray& bytes) {
-    return QString::fromUtf8(bytes);
-}
-
-int missingPair(const QString& domain, const QByteArray& key) {
-    return fail(u"The domain/default pair of (%1, %2) does not exist"_s.arg(domain, text(key)));
-}
-
-int unreadable(const QString& domain) {
-    return fail(
-        u"The domain %1 is stored in a file that is not a property list with a dictionary at its top."_s.arg(
-            domain));
-}
-
-bool startsPropertyList(const QByteArray& word) {
-    return word.startsWith('{') || word.startsWith('(');
-}
-
-// A word after a type flag or in an array: old-style text when it looks like a collection, else a string.
-PlistNode plainValue(const QByteArray& word) {
-    if (!startsPropertyList(word))
-        return PlistNode(plist_new_string(word.constData()));
-    OpenStepParser parser(word);
-    PlistNode value = parser.parse();
-    if (value.isNull())
-        fail(u"Could not parse: %1 (%2).  Try single-quoting it."_s.arg(text(word), parser.errorMessage()));
-    return value;
-}
-
-PlistNode integerValue(const QByteArray& word) {
-    bool ok = false;
-    const qlonglong number = word.toLongLong(&ok, 10);
-    if (!ok) {
-        fail(u"Could not parse \"%1\" as an integer."_s.arg(text(word)));
+std::string_view trimmed(std::string_view word) {
+    constexpr std::string_view blank = " \t\n\v\f\r";
+    const size_t first = word.find_first_not_of(blank);
+    if (first == std::string_view::npos)
         return {};
-    }
-    return PlistNode(plist_new_uint(uint64_t(number)));
+    return word.substr(first, word.find_last_not_of(blank) - first + 1);
 }
 
-PlistNode realValue(const QByteArray& word) {
-    bool ok = false;
-    const double number = word.toDouble(&ok);
-    if (!ok || !std::isfinite(number)) {
-        fail(u"Could not parse \"%1\" as a floating-point number."_s.arg(text(word)));
-        return {};
+// The number is the whole word apart from surrounding blanks, with an optional sign.
+bool parseInteger(std::string_view word, long long& number) {
+    std::string_view digits = trimmed(word);
+    if (digits.starts_with('+')) {
+        digits.remove_prefix(1);
+        if (digits.starts_with('-'))
+            return false;
     }
-    return PlistNode(plist_new_real(number));
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, number);
+    return !digits.empty() && error == std::errc() && stop == end;
 }
 
-PlistNode booleanValue(const QByteArray& word) {
-    const QByteArray lower = word.toLower();
-    if (lower == "true" || lower == "yes" || lower == "1")
-        return PlistNode(plist_new_bool(1));
-    if (lower == "false" || lower == "no" || lower == "0")
-        return PlistNode(plist_new_bool(0));
-    fail(u"Could not parse \"%1\" as a boolean; use true, false, yes, no, 1 or 0."_s.arg(text(word)));
-    return {};
+// Decimal notation only: strtod alone would also take hexadecimal, infinities and NaN.
+bool parseReal(std::string_view word, double& number) {
+    const std::string digits(trimmed(word));
+    if (digits.empty() || digits.find_first_not_of("0123456789.eE+-") != std::string::npos)
+        return false;
+    char* stop = nullptr;
+    errno = 0;
+    number = std::strtod(digits.c_str(), &stop);
+    // A value too small to hold is refused like one too large; one that loses precision is kept.
+    const bool outOfRange = errno == ERANGE && (number == 0 || !std::isfinite(number));
+    return stop == digits.c_str() + digits.size() && !outOfRange && std::isfinite(number);
+}
+
+bool startsPropertyList(std::string_view word) {
+    return word.starts_with('{') || word.starts_with('(');
 }
 
 } // namespace
 
-int DefaultsCommand::run(const QByteArrayList& arguments) {
-    if (arguments.isEmpty())
+int DefaultsCommand::run(std::span<const std::string_view> arguments) {
+    if (arguments.size() < 2)
         return usage();
-    const QByteArray& command = arguments.first();
-    const qsizetype count = arguments.size();
-    if (count < 2)
-        return usage();
-    const QString domain = text(arguments.at(1));
+    const std::string_view command = arguments[0];
+    const size_t count = arguments.size();
+    const std::string_view domain = arguments[1];
     if (!DomainStore::isValidName(domain))
-        return usage(u"\"%1\" is not a domain name this tool supports."_s.arg(domain));
-    const auto optionalKey = [&]() -> std::optional<QByteArray> {
-        return count == 3 ? std::optional(arguments.at(2)) : std::nullopt;
-    };
+        return usage('"' + text(domain) + "\" is not a domain name this tool supports.");
+    const std::optional<std::string_view> optionalKey =
+        count == 3 ? std::optional(arguments[2]) : std::nullopt;
     if (command == "read" && count <= 3)
-        return read(domain, optionalKey());
+        return read(domain, optionalKey);
     if (command == "read-type" && count == 3)
-        return readType(domain, arguments.at(2));
+        return readType(domain, arguments[2]);
     if (command == "write" && count >= 4)
-        return write(domain, arguments.at(2), arguments.sliced(3));
+        return write(domain, arguments[2], arguments.subspan(3));
     if (command == "delete" && count <= 3)
-        return remove(domain, optionalKey());
+        return remove(domain, optionalKey);
     if (command == "export" && count == 3)
-        return exportDomain(domain, arguments.at(2));
+        return exportDomain(domain, arguments[2]);
     if (command == "import" && count == 3)
-        return importDomain(domain, arguments.at(2));
+        return importDomain(domain, arguments[2]);
     return usage();
 }
 
-int DefaultsCommand::read(const QString& domain, const std::optional<QByteArray>& key) {
+int DefaultsCommand::read(std::string_view domain, std::optional<std::string_view> key) {
     const DomainStore::Domain loaded = m_store.load(domain);
     if (loaded.state == DomainStore::State::Unreadable)
         return unreadable(domain);
     if (!key) {
         if (loaded.state == DomainStore::State::Missing)
-            return fail(u"Domain %1 does not exist"_s.arg(domain));
-        print(stdout, ValuePrinter::print(loaded.dictionary.get()) + '\n');
+            return fail("Domain " + text(domain) + " does not exist");
+        print(m_out, ValuePrinter::print(loaded.dictionary.get()) + '\n');
         return 0;
     }
-    const plist_t value =
-        loaded.dictionary.isNull() ? nullptr : plist_dict_get_item(loaded.dictionary.get(), key->constData());
+    const plist_t value = loaded.dictionary.isNull()
+                              ? nullptr
+                              : plist_dict_get_item(loaded.dictionary.get(), text(*key).c_str());
     if (!value)
         return missingPair(domain, *key);
-    print(stdout, ValuePrinter::print(value) + '\n');
+    print(m_out, ValuePrinter::print(value) + '\n');
     return 0;
 }
 
-int DefaultsCommand::readType(const QString& domain, const QByteArray& key) {
+int DefaultsCommand::readType(std::string_view domain, std::string_view key) {
     const DomainStore::Domain loaded = m_store.load(domain);
     if (loaded.state == DomainStore::State::Unreadable)
         return unreadable(domain);
-    const plist_t value =
-        loaded.dictionary.isNull() ? nullptr : plist_dict_get_item(loaded.dictionary.get(), key.constData());
+    const plist_t value = loaded.dictionary.isNull()
+                              ? nullptr
+                              : plist_dict_get_item(loaded.dictionary.get(), text(key).c_str());
     if (!value)
         return missingPair(domain, key);
-    print(stdout, "Type is " + ValuePrinter::typeName(value) + '\n');
+    print(m_out, "Type is " + ValuePrinter::typeName(value) + '\n');
     return 0;
 }
 
-int DefaultsCommand::write(const QString& domain, const QByteArray& key, const QByteArrayList& values) {
+int DefaultsCommand::write(std::string_view domain, std::string_view key,
+                           std::span<const std::string_view> words) {
     // Everything is parsed before the domain is touched, so a rejected value changes nothing.
     bool appends = false;
     int status = 0;
-    PlistNode value = valueFrom(values, appends, status);
+    PlistNode value = valueFrom(words, appends, status);
     if (value.isNull())
         return status;
 
-    QString error;
-    const auto lock = m_store.lock(domain, error);
+    std::string error;
+    const std::optional<FolderLock> lock = m_store.lock(error);
     if (!lock)
         return fail(error);
     DomainStore::Domain loaded = m_store.load(domain);
@@ -179,27 +148,29 @@ int DefaultsCommand::write(const QString& domain, const QByteArray& key, const Q
     PlistNode dictionary = loaded.state == DomainStore::State::Loaded ? std::move(loaded.dictionary)
                                                                       : PlistNode(plist_new_dict());
 
-    const plist_t existing = plist_dict_get_item(dictionary.get(), key.constData());
+    const std::string keyText = text(key);
+    const plist_t existing = plist_dict_get_item(dictionary.get(), keyText.c_str());
     if (appends && existing) {
         if (plist_get_node_type(existing) != PLIST_ARRAY)
-            return fail(u"Cannot add to the value of %1 in %2: it is not an array."_s.arg(text(key), domain));
+            return fail("Cannot add to the value of " + keyText + " in " + text(domain) +
+                        ": it is not an array.");
         const uint32_t count = plist_array_get_size(value.get());
         for (uint32_t i = 0; i < count; ++i)
             plist_array_append_item(existing, plist_copy(plist_array_get_item(value.get(), i)));
     } else {
-        plist_dict_set_item(dictionary.get(), key.constData(), value.release());
+        plist_dict_set_item(dictionary.get(), keyText.c_str(), value.release());
     }
     if (!m_store.save(domain, dictionary, error))
         return fail(error);
     return 0;
 }
 
-PlistNode DefaultsCommand::valueFrom(const QByteArrayList& words, bool& appends, int& status) {
+PlistNode DefaultsCommand::valueFrom(std::span<const std::string_view> words, bool& appends, int& status) {
     status = failureStatus;
-    const QByteArray& first = words.first();
-    if (!first.startsWith('-')) {
+    const std::string_view first = words.front();
+    if (!first.starts_with('-')) {
         if (words.size() != 1) {
-            status = usage(u"Only one value can follow the key; use -array for a list."_s);
+            status = usage("Only one value can follow the key; use -array for a list.");
             return {};
         }
         return plainValue(first);
@@ -208,7 +179,7 @@ PlistNode DefaultsCommand::valueFrom(const QByteArrayList& words, bool& appends,
     if (first == "-array" || first == "-array-add") {
         appends = first == "-array-add";
         PlistNode array(plist_new_array());
-        for (const QByteArray& word : words.sliced(1)) {
+        for (const std::string_view word : words.subspan(1)) {
             PlistNode element = plainValue(word);
             if (element.isNull())
                 return {};
@@ -217,32 +188,64 @@ PlistNode DefaultsCommand::valueFrom(const QByteArrayList& words, bool& appends,
         return array;
     }
 
-    using Converter = PlistNode (*)(const QByteArray&);
-    Converter convert = nullptr;
-    if (first == "-string")
-        convert = [](const QByteArray& word) { return PlistNode(plist_new_string(word.constData())); };
-    else if (first == "-int" || first == "-integer")
-        convert = integerValue;
-    else if (first == "-float")
-        convert = realValue;
-    else if (first == "-bool" || first == "-boolean")
-        convert = booleanValue;
-    if (!convert) {
-        status = usage(u"Unknown type flag %1."_s.arg(text(first)));
+    const bool knownFlag = first == "-string" || first == "-int" || first == "-integer" ||
+                           first == "-float" || first == "-bool" || first == "-boolean";
+    if (!knownFlag) {
+        status = usage("Unknown type flag " + text(first) + '.');
         return {};
     }
     if (words.size() != 2) {
-        status = usage(u"%1 takes exactly one value."_s.arg(text(first)));
+        status = usage(text(first) + " takes exactly one value.");
         return {};
     }
-    return convert(words.at(1));
+    return typedValue(first, words[1]);
 }
 
-int DefaultsCommand::remove(const QString& domain, const std::optional<QByteArray>& key) {
+// A word after a type flag or in an array: old-style text when it looks like a collection, else a string.
+PlistNode DefaultsCommand::plainValue(std::string_view word) {
+    if (!startsPropertyList(word))
+        return PlistNode(plist_new_string(text(word).c_str()));
+    OpenStepParser parser(word);
+    PlistNode value = parser.parse();
+    if (value.isNull())
+        fail("Could not parse: " + text(word) + " (" + parser.errorMessage() + ").  Try single-quoting it.");
+    return value;
+}
+
+PlistNode DefaultsCommand::typedValue(std::string_view flag, std::string_view word) {
+    if (flag == "-string")
+        return PlistNode(plist_new_string(text(word).c_str()));
+    if (flag == "-int" || flag == "-integer") {
+        long long number = 0;
+        if (parseInteger(word, number))
+            return PlistNode(plist_new_uint(uint64_t(number)));
+        fail("Could not parse \"" + text(word) + "\" as an integer.");
+        return {};
+    }
+    if (flag == "-float") {
+        double number = 0;
+        if (parseReal(word, number))
+            return PlistNode(plist_new_real(number));
+        fail("Could not parse \"" + text(word) + "\" as a floating-point number.");
+        return {};
+    }
+    std::string lower = text(word);
+    for (char& c : lower)
+        c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    if (lower == "true" || lower == "yes" || lower == "1")
+        return PlistNode(plist_new_bool(1));
+    if (lower == "false" || lower == "no" || lower == "0")
+        return PlistNode(plist_new_bool(0));
+    fail("Could not parse \"" + text(word) + "\" as a boolean; use true, false, yes, no, 1 or 0.");
+    return {};
+}
+
+int DefaultsCommand::remove(std::string_view domain, std::optional<std::string_view> key) {
+    const std::string notFound = "Domain (" + text(domain) + ") not found.\nDefaults have not been changed.";
     if (!m_store.exists(domain))
-        return fail(u"Domain (%1) not found.\nDefaults have not been changed."_s.arg(domain));
-    QString error;
-    const auto lock = m_store.lock(domain, error);
+        return fail(notFound);
+    std::string error;
+    const std::optional<FolderLock> lock = m_store.lock(error);
     if (!lock)
         return fail(error);
     if (!key)
@@ -252,48 +255,67 @@ int DefaultsCommand::remove(const QString& domain, const std::optional<QByteArra
     if (loaded.state == DomainStore::State::Unreadable)
         return unreadable(domain);
     if (loaded.state == DomainStore::State::Missing)
-        return fail(u"Domain (%1) not found.\nDefaults have not been changed."_s.arg(domain));
-    if (!plist_dict_get_item(loaded.dictionary.get(), key->constData()))
+        return fail(notFound);
+    const std::string keyText = text(*key);
+    if (!plist_dict_get_item(loaded.dictionary.get(), keyText.c_str()))
         return missingPair(domain, *key);
-    plist_dict_remove_item(loaded.dictionary.get(), key->constData());
+    plist_dict_remove_item(loaded.dictionary.get(), keyText.c_str());
     return m_store.save(domain, loaded.dictionary, error) ? 0 : fail(error);
 }
 
-int DefaultsCommand::exportDomain(const QString& domain, const QByteArray& path) {
+int DefaultsCommand::exportDomain(std::string_view domain, std::string_view path) {
     const DomainStore::Domain loaded = m_store.load(domain);
     if (loaded.state == DomainStore::State::Unreadable)
         return unreadable(domain);
     if (loaded.state == DomainStore::State::Missing)
-        return fail(u"Domain %1 does not exist"_s.arg(domain));
+        return fail("Domain " + text(domain) + " does not exist");
     if (path == "-") {
-        print(stdout, loaded.dictionary.toXml());
+        print(m_out, loaded.dictionary.toXml());
         return 0;
     }
-    const QByteArray bytes = loaded.dictionary.toBinary();
-    QSaveFile file(QFile::decodeName(path));
-    // Unbuffered, so a write cut short (a full disk) is seen here rather than committed truncated.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
-        !file.commit())
-        return fail(u"Could not write %1: %2"_s.arg(file.fileName(), file.errorString()));
-    return 0;
+    std::string error;
+    return AtomicFile::write(text(path), loaded.dictionary.toBinary(), error) ? 0 : fail(error);
 }
 
-int DefaultsCommand::importDomain(const QString& domain, const QByteArray& path) {
-    QFile file;
-    const bool opened = path == "-"
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(QFile::decodeName(path)), file.open(QIODevice::ReadOnly));
-    if (!opened)
-        return fail(u"Could not read %1: %2"_s.arg(text(path), file.errorString()));
-    const PlistNode imported = PlistNode::fromBytes(file.readAll());
+int DefaultsCommand::importDomain(std::string_view domain, std::string_view path) {
+    const std::optional<std::string> bytes =
+        path == "-" ? WholeFile::read(STDIN_FILENO) : WholeFile::read(text(path));
+    if (!bytes)
+        return fail("Could not read " + text(path) + ": " + std::strerror(errno));
+    const PlistNode imported = PlistNode::fromBytes(*bytes);
     if (imported.isNull())
-        return fail(u"%1 is not a property list."_s.arg(text(path)));
+        return fail(text(path) + " is not a property list.");
     if (imported.type() != PLIST_DICT)
-        return fail(u"The property list in %1 does not have a dictionary at its top."_s.arg(text(path)));
+        return fail("The property list in " + text(path) + " does not have a dictionary at its top.");
 
-    QString error;
-    const auto lock = m_store.lock(domain, error);
+    std::string error;
+    const std::optional<FolderLock> lock = m_store.lock(error);
     if (!lock)
         return fail(error);
     return m_store.save(domain, imported, error) ? 0 : fail(error);
+}
+
+void DefaultsCommand::print(std::FILE* stream, std::string_view output) const {
+    std::fwrite(output.data(), 1, output.size(), stream);
+}
+
+int DefaultsCommand::fail(const std::string& message) const {
+    print(m_err, message + '\n');
+    return failureStatus;
+}
+
+int DefaultsCommand::usage(const std::string& problem) const {
+    if (!problem.empty())
+        print(m_err, problem + '\n');
+    print(m_err, usageText);
+    return usageStatus;
+}
+
+int DefaultsCommand::missingPair(std::string_view domain, std::string_view key) const {
+    return fail("The domain/default pair of (" + text(domain) + ", " + text(key) + ") does not exist");
+}
+
+int DefaultsCommand::unreadable(std::string_view domain) const {
+    return fail("The domain " + text(domain) +
+                " is stored in a file that is not a property list with a dictionary at its top.");
 }

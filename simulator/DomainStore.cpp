@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "DomainStore.h"
 
-#include <QFileInfo>
-
-using namespace Qt::StringLiterals;
-
-bool DomainStore::isValidName(const QString& domain) {
-    return !domain.isEmpty() && !domain.startsWith(u'.') && !domain.contains(u'/') &&
-           !domain.contains(QChar(0));
+bool DomainStore::isValidName(std::string_view domain) {
+    return !domain.empty() && domain.front() != '.' && domain.find('/') == std::string_view::npos &&
+           domain.find('\0') == std::string_view::npos;
 }
 
-DomainStore::Domain DomainStore::load(const QString& domain) const {
-    const QString name = fileName(domain);
-    if (!QFileInfo::exists(m_folder.filePath(name)))
+DomainStore::Domain DomainStore::load(std::string_view domain) const {
+    const std::string name = fileName(domain);
+    if (!m_folder.exists(name))
         return {};
-    const std::optional<QByteArray> bytes = m_folder.read(name);
+    const std::optional<std::string> bytes = m_folder.read(name);
     if (!bytes)
         return {State::Unreadable, {}};
     PlistNode dictionary = PlistNode::fromBytes(*bytes);
@@ -23,22 +19,22 @@ DomainStore::Domain DomainStore::load(const QString& domain) const {
     return {State::Loaded, std::move(dictionary)};
 }
 
-bool DomainStore::exists(const QString& domain) const {
-    return QFileInfo::exists(m_folder.filePath(fileName(domain)));
+bool DomainStore::exists(std::string_view domain) const {
+    return m_folder.exists(fileName(domain));
 }
 
-bool DomainStore::save(const QString& domain, const PlistNode& dictionary, QString& error) const {
+bool DomainStore::save(std::string_view domain, const PlistNode& dictionary, std::string& error) const {
     return m_folder.write(fileName(domain), dictionary.toBinary(), error);
 }
 
-bool DomainStore::remove(const QString& domain, QString& error) const {
+bool DomainStore::remove(std::string_view domain, std::string& error) const {
     return m_folder.remove(fileName(domain), error);
 }
 
-std::unique_ptr<QLockFile> DomainStore::lock(const QString& domain, QString& error) const {
-    return m_folder.lock(fileName(domain), error);
+std::optional<FolderLock> DomainStore::lock(std::string& error) const {
+    return m_folder.lock(error);
 }
 
-QString DomainStore::fileName(const QString& domain) {
-    return domain + u".plist"_s;
+std::string DomainStore::fileName(std::string_view domain) {
+    return std::string(domain) + ".plist";
 }

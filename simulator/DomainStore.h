@@ -4,10 +4,9 @@
 #include "PlistNode.h"
 #include "SimulatorFolder.h"
 
-#include <QLockFile>
-#include <QString>
-
-#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 
 // The simulated preferences domains: one binary property-list file per domain, a dictionary at its top.
@@ -25,17 +24,17 @@ public:
         : m_folder(std::move(folder)) {}
 
     // A domain becomes a file name, so names that would leave the folder or hide the file are refused.
-    [[nodiscard]] static bool isValidName(const QString& domain);
+    [[nodiscard]] static bool isValidName(std::string_view domain);
 
-    [[nodiscard]] Domain load(const QString& domain) const;
-    [[nodiscard]] bool exists(const QString& domain) const;
-    [[nodiscard]] bool save(const QString& domain, const PlistNode& dictionary, QString& error) const;
-    [[nodiscard]] bool remove(const QString& domain, QString& error) const;
+    [[nodiscard]] Domain load(std::string_view domain) const;
+    [[nodiscard]] bool exists(std::string_view domain) const;
+    [[nodiscard]] bool save(std::string_view domain, const PlistNode& dictionary, std::string& error) const;
+    [[nodiscard]] bool remove(std::string_view domain, std::string& error) const;
     // Hold the result from load to save so that concurrent writers never lose each other's changes.
-    [[nodiscard]] std::unique_ptr<QLockFile> lock(const QString& domain, QString& error) const;
+    [[nodiscard]] std::optional<FolderLock> lock(std::string& error) const;
 
 private:
-    [[nodiscard]] static QString fileName(const QString& domain);
+    [[nodiscard]] static std::string fileName(std::string_view domain);
 
     SimulatorFolder m_folder;
 };

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "OpenStepParser.h"
 
-#include <QList>
+#include "Utf8.h"
 
-using namespace Qt::StringLiterals;
+#include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -25,8 +26,16 @@ int hexValue(char c) {
     return -1;
 }
 
-QString describe(char c) {
-    return u'\'' + QString::fromLatin1(&c, 1) + u'\'';
+std::string describe(char c) {
+    if (c > ' ' && c < 0x7f)
+        return std::string{'\'', c, '\''};
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%02x", unsigned(static_cast<unsigned char>(c)));
+    return std::string("the byte ") + hex;
+}
+
+std::string quoted(const std::string& text) {
+    return '"' + text + '"';
 }
 
 } // namespace
@@ -37,24 +46,24 @@ PlistNode OpenStepParser::parse() {
     if (!skipBlank())
         return {};
     if (atEnd())
-        return fail(u"the text holds no value"_s);
+        return fail("the text holds no value");
     PlistNode value = parseValue(0);
     if (value.isNull())
         return {};
     if (!skipBlank())
         return {};
     if (!atEnd())
-        return fail(u"unexpected text after the value at offset %1"_s.arg(m_position));
+        return fail("unexpected text after the value at offset " + std::to_string(m_position));
     return value;
 }
 
 PlistNode OpenStepParser::parseValue(int depth) {
     if (depth > maximumDepth)
-        return fail(u"the value is nested too deeply"_s);
+        return fail("the value is nested too deeply");
     if (!skipBlank())
         return {};
     if (atEnd())
-        return fail(u"a value is missing at the end of the text"_s);
+        return fail("a value is missing at the end of the text");
     switch (current()) {
     case '{':
         return parseDictionary(depth + 1);
@@ -63,10 +72,10 @@ PlistNode OpenStepParser::parseValue(int depth) {
     case '<':
         return parseData();
     default: {
-        QByteArray text;
+        std::string text;
         if (!parseString(text))
             return {};
-        return PlistNode(plist_new_string(text.constData()));
+        return PlistNode(plist_new_string(text.c_str()));
     }
     }
 }
@@ -78,18 +87,18 @@ PlistNode OpenStepParser::parseDictionary(int depth) {
         if (!skipBlank())
             return {};
         if (atEnd())
-            return fail(u"a dictionary is missing its closing '}'"_s);
+            return fail("a dictionary is missing its closing '}'");
         if (current() == '}') {
             ++m_position;
             return dictionary;
         }
-        QByteArray key;
+        std::string key;
         if (!parseString(key))
             return {};
         if (!skipBlank())
             return {};
         if (atEnd() || current() != '=')
-            return fail(u"expected '=' after the key \"%1\""_s.arg(QString::fromUtf8(key)));
+            return fail("expected '=' after the key " + quoted(key));
         ++m_position;
         PlistNode value = parseValue(depth);
         if (value.isNull())
@@ -97,9 +106,9 @@ PlistNode OpenStepParser::parseDictionary(int depth) {
         if (!skipBlank())
             return {};
         if (atEnd() || current() != ';')
-            return fail(u"expected ';' after the value of the key \"%1\""_s.arg(QString::fromUtf8(key)));
+            return fail("expected ';' after the value of the key " + quoted(key));
         ++m_position;
-        plist_dict_set_item(dictionary.get(), key.constData(), value.release());
+        plist_dict_set_item(dictionary.get(), key.c_str(), value.release());
     }
 }
 
@@ -110,7 +119,7 @@ PlistNode OpenStepParser::parseArray(int depth) {
         if (!skipBlank())
             return {};
         if (atEnd())
-            return fail(u"an array is missing its closing ')'"_s);
+            return fail("an array is missing its closing ')'");
         if (current() == ')') {
             ++m_position;
             return array;
@@ -122,59 +131,59 @@ PlistNode OpenStepParser::parseArray(int depth) {
         if (!skipBlank())
             return {};
         if (atEnd())
-            return fail(u"an array is missing its closing ')'"_s);
+            return fail("an array is missing its closing ')'");
         // A comma after the last element is allowed, as in hand-written lists.
         if (current() == ',')
             ++m_position;
         else if (current() != ')')
-            return fail(u"expected ',' or ')' in an array, found %1"_s.arg(describe(current())));
+            return fail("expected ',' or ')' in an array, found " + describe(current()));
     }
 }
 
 PlistNode OpenStepParser::parseData() {
     ++m_position;
-    QByteArray bytes;
+    std::string bytes;
     int high = -1;
     for (; !atEnd(); ++m_position) {
         const char c = current();
         if (c == '>') {
             if (high >= 0)
-                return fail(u"data has an odd number of hexadecimal digits"_s);
+                return fail("data has an odd number of hexadecimal digits");
             ++m_position;
-            return PlistNode(plist_new_data(bytes.constData(), uint64_t(bytes.size())));
+            return PlistNode(plist_new_data(bytes.data(), uint64_t(bytes.size())));
         }
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
             continue;
         const int digit = hexValue(c);
         if (digit < 0)
-            return fail(u"data holds the character %1, which is not a hexadecimal digit"_s.arg(describe(c)));
+            return fail("data holds " + describe(c) + ", which is not a hexadecimal digit");
         if (high < 0) {
             high = digit;
         } else {
-            bytes.append(char(high * 16 + digit));
+            bytes += char(high * 16 + digit);
             high = -1;
         }
     }
-    return fail(u"data is missing its closing '>'"_s);
+    return fail("data is missing its closing '>'");
 }
 
-bool OpenStepParser::parseString(QByteArray& result) {
+bool OpenStepParser::parseString(std::string& result) {
     if (current() == '"' || current() == '\'')
         return parseQuotedString(result);
-    const qsizetype start = m_position;
+    const size_t start = m_position;
     while (!atEnd() && isBareCharacter(current()))
         ++m_position;
     if (m_position == start) {
-        fail(u"unexpected character %1 at offset %2"_s.arg(describe(current())).arg(m_position));
+        fail("unexpected " + describe(current()) + " at offset " + std::to_string(m_position));
         return false;
     }
-    result = m_text.sliced(start, m_position - start).toByteArray();
+    result = std::string(m_text.substr(start, m_position - start));
     return true;
 }
 
-bool OpenStepParser::parseQuotedString(QByteArray& result) {
+bool OpenStepParser::parseQuotedString(std::string& result) {
     const char quote = current();
-    const qsizetype start = m_position;
+    const size_t start = m_position;
     ++m_position;
     result.clear();
     while (!atEnd()) {
@@ -189,62 +198,72 @@ bool OpenStepParser::parseQuotedString(QByteArray& result) {
                 return false;
             continue;
         }
-        result.append(c);
+        result += c;
         ++m_position;
     }
-    fail(u"the quoted string starting at offset %1 is not terminated"_s.arg(start));
+    fail("the quoted string starting at offset " + std::to_string(start) + " is not terminated");
     return false;
 }
 
-bool OpenStepParser::parseEscape(QByteArray& result) {
+bool OpenStepParser::parseEscape(std::string& result) {
     if (atEnd()) {
-        fail(u"the text ends inside an escape sequence"_s);
+        fail("the text ends inside an escape sequence");
         return false;
     }
     const char c = current();
     ++m_position;
     switch (c) {
     case 'a':
-        result.append('\a');
+        result += '\a';
         return true;
     case 'b':
-        result.append('\b');
+        result += '\b';
         return true;
     case 'f':
-        result.append('\f');
+        result += '\f';
         return true;
     case 'n':
-        result.append('\n');
+        result += '\n';
         return true;
     case 'r':
-        result.append('\r');
+        result += '\r';
         return true;
     case 't':
-        result.append('\t');
+        result += '\t';
         return true;
     case 'v':
-        result.append('\v');
+        result += '\v';
         return true;
     case 'U': {
         // UTF-16 code units; consecutive escapes may form a surrogate pair, so they are gathered first.
-        QList<char16_t> units;
+        std::vector<char16_t> units;
         for (;;) {
             char16_t unit = 0;
             int digits = 0;
             for (; digits < 4 && !atEnd() && hexValue(current()) >= 0; ++digits, ++m_position)
                 unit = char16_t(unit * 16 + hexValue(current()));
             if (digits == 0) {
-                fail(u"\\U is not followed by a hexadecimal digit"_s);
+                fail("\\U is not followed by a hexadecimal digit");
                 return false;
             }
-            units.append(unit);
-            if (m_position + 1 < m_text.size() && m_text.at(m_position) == '\\' &&
-                m_text.at(m_position + 1) == 'U')
+            units.push_back(unit);
+            if (m_position + 1 < m_text.size() && m_text[m_position] == '\\' && m_text[m_position + 1] == 'U')
                 m_position += 2;
             else
                 break;
         }
-        result.append(QString::fromUtf16(units.constData(), units.size()).toUtf8());
+        for (size_t i = 0; i < units.size(); ++i) {
+            const bool pair = i + 1 < units.size() && units[i] >= 0xd800 && units[i] < 0xdc00 &&
+                              units[i + 1] >= 0xdc00 && units[i + 1] < 0xe000;
+            if (pair) {
+                Utf8::append(result,
+                             0x10000 + ((char32_t(units[i]) - 0xd800) << 10) + (units[i + 1] - 0xdc00));
+                ++i;
+            } else {
+                // Encoded as it is: nothing can be paired with it.
+                Utf8::append(result, units[i]);
+            }
+        }
         return true;
     }
     default:
@@ -253,10 +272,10 @@ bool OpenStepParser::parseEscape(QByteArray& result) {
             int value = c - '0';
             for (int i = 0; i < 2 && !atEnd() && current() >= '0' && current() <= '7'; ++i, ++m_position)
                 value = value * 8 + (current() - '0');
-            result.append(QString(QChar(value & 0xff)).toUtf8());
+            Utf8::append(result, char32_t(value & 0xff));
             return true;
         }
-        result.append(c);
+        result += c;
         return true;
     }
 }
@@ -266,13 +285,13 @@ bool OpenStepParser::skipBlank() {
         const char c = current();
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v') {
             ++m_position;
-        } else if (c == '/' && m_position + 1 < m_text.size() && m_text.at(m_position + 1) == '/') {
+        } else if (c == '/' && m_position + 1 < m_text.size() && m_text[m_position + 1] == '/') {
             while (!atEnd() && current() != '\n')
                 ++m_position;
-        } else if (c == '/' && m_position + 1 < m_text.size() && m_text.at(m_position + 1) == '*') {
-            const qsizetype end = m_text.indexOf("*/", m_position + 2);
-            if (end < 0) {
-                fail(u"a comment is not terminated"_s);
+        } else if (c == '/' && m_position + 1 < m_text.size() && m_text[m_position + 1] == '*') {
+            const size_t end = m_text.find("*/", m_position + 2);
+            if (end == std::string_view::npos) {
+                fail("a comment is not terminated");
                 return false;
             }
             m_position = end + 2;
@@ -283,8 +302,8 @@ bool OpenStepParser::skipBlank() {
     return true;
 }
 
-PlistNode OpenStepParser::fail(const QString& message) {
-    if (m_error.isEmpty())
+PlistNode OpenStepParser::fail(const std::string& message) {
+    if (m_error.empty())
         m_error = message;
     return {};
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "PlistNode.h"
 
-#include <cstdlib>
+#include <cstdint>
 #include <limits>
 #include <utility>
 
@@ -19,12 +19,12 @@ PlistNode& PlistNode::operator=(PlistNode&& other) noexcept {
     return *this;
 }
 
-PlistNode PlistNode::fromBytes(const QByteArray& bytes) {
+PlistNode PlistNode::fromBytes(std::string_view bytes) {
     // libplist takes a 32-bit length and reports every kind of failure as a null result.
-    if (bytes.isEmpty() || bytes.size() > qsizetype(std::numeric_limits<uint32_t>::max()))
+    if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max())
         return {};
     plist_t node = nullptr;
-    plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &node);
+    plist_from_memory(bytes.data(), uint32_t(bytes.size()), &node);
     return PlistNode(node);
 }
 
@@ -32,20 +32,20 @@ plist_t PlistNode::release() {
     return std::exchange(m_node, nullptr);
 }
 
-QByteArray PlistNode::toBinary() const {
+std::string PlistNode::toBinary() const {
     char* data = nullptr;
     uint32_t length = 0;
     plist_to_bin(m_node, &data, &length);
-    QByteArray bytes(data, length);
+    std::string bytes(data ? data : "", length);
     plist_to_bin_free(data);
     return bytes;
 }
 
-QByteArray PlistNode::toXml() const {
+std::string PlistNode::toXml() const {
     char* data = nullptr;
     uint32_t length = 0;
     plist_to_xml(m_node, &data, &length);
-    QByteArray bytes(data, length);
+    std::string bytes(data ? data : "", length);
     plist_to_xml_free(data);
     return bytes;
 }

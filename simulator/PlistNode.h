@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QByteArray>
-
 #include <plist/plist.h>
+
+#include <string>
+#include <string_view>
 
 // Sole owner of one libplist tree, freed when the owner goes away.
 class PlistNode {
@@ -19,7 +20,7 @@ public:
     PlistNode& operator=(const PlistNode&) = delete;
 
     // Decodes a binary or XML property list; the result is empty when the bytes are neither.
-    [[nodiscard]] static PlistNode fromBytes(const QByteArray& bytes);
+    [[nodiscard]] static PlistNode fromBytes(std::string_view bytes);
 
     [[nodiscard]] plist_t get() const { return m_node; }
     [[nodiscard]] plist_type type() const { return m_node ? plist_get_node_type(m_node) : PLIST_NONE; }
@@ -27,8 +28,8 @@ public:
     // Hands the tree over, typically to a container that then owns it.
     [[nodiscard]] plist_t release();
 
-    [[nodiscard]] QByteArray toBinary() const;
-    [[nodiscard]] QByteArray toXml() const;
+    [[nodiscard]] std::string toBinary() const;
+    [[nodiscard]] std::string toXml() const;
 
 private:
     plist_t m_node = nullptr;

@@ -1,72 +1,112 @@
 // SPDX-License-Identifier: MIT
 #include "SimulatorFolder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
+#include "AtomicFile.h"
+#include "WholeFile.h"
 
-using namespace Qt::StringLiterals;
+#include <sys/stat.h>
+#include <unistd.h>
 
-SimulatorFolder::SimulatorFolder() {
-    const QString explicitFolder = qEnvironmentVariable("BERTHWISE_SIMULATED_DOCK");
-    if (QDir::isAbsolutePath(explicitFolder)) {
-        m_path = QDir::cleanPath(explicitFolder);
-        return;
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+std::string absoluteVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value && value[0] == '/' ? value : "";
+}
+
+// Without . and .. steps, doubled or trailing slashes, so that the same folder is always the same text.
+std::string cleanPath(std::string_view path) {
+    std::vector<std::string_view> steps;
+    while (!path.empty()) {
+        const size_t slash = path.find('/');
+        const std::string_view step = path.substr(0, slash);
+        path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
+        if (step == "..") {
+            if (!steps.empty())
+                steps.pop_back();
+        } else if (!step.empty() && step != ".") {
+            steps.push_back(step);
+        }
     }
-    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (!QDir::isAbsolutePath(dataHome))
-        dataHome = QDir::homePath() + u"/.local/share"_s;
-    m_path = QDir::cleanPath(dataHome + u"/Berthwise/SimulatedDock"_s);
+    std::string clean;
+    for (const std::string_view step : steps) {
+        clean += '/';
+        clean += step;
+    }
+    return clean.empty() ? "/" : clean;
 }
 
-QString SimulatorFolder::filePath(const QString& name) const {
-    return m_path + u'/' + name;
+} // namespace
+
+SimulatorFolder SimulatorFolder::fromEnvironment() {
+    const std::string explicitFolder = absoluteVariable("BERTHWISE_SIMULATED_DOCK");
+    if (!explicitFolder.empty())
+        return SimulatorFolder(cleanPath(explicitFolder));
+    std::string dataHome = absoluteVariable("XDG_DATA_HOME");
+    if (dataHome.empty()) {
+        const char* home = std::getenv("HOME");
+        dataHome = std::string(home && home[0] ? home : "/") + "/.local/share";
+    }
+    return SimulatorFolder(cleanPath(dataHome + "/Berthwise/SimulatedDock"));
 }
 
-std::optional<QByteArray> SimulatorFolder::read(const QString& name) const {
-    QFile file(filePath(name));
-    if (!file.open(QIODevice::ReadOnly))
+std::string SimulatorFolder::filePath(std::string_view name) const {
+    std::string path = m_path;
+    path += '/';
+    path += name;
+    return path;
+}
+
+bool SimulatorFolder::exists(std::string_view name) const {
+    struct stat status {};
+    return ::stat(filePath(name).c_str(), &status) == 0;
+}
+
+std::optional<std::string> SimulatorFolder::read(std::string_view name) const {
+    return WholeFile::read(filePath(name));
+}
+
+bool SimulatorFolder::write(std::string_view name, std::string_view bytes, std::string& error) const {
+    return ensureExists(error) && AtomicFile::write(filePath(name), bytes, error);
+}
+
+bool SimulatorFolder::remove(std::string_view name, std::string& error) const {
+    const std::string path = filePath(name);
+    if (::unlink(path.c_str()) == 0)
+        return true;
+    error = "Could not remove " + path + ": " + std::strerror(errno);
+    return false;
+}
+
+std::optional<FolderLock> SimulatorFolder::lock(std::string& error) const {
+    if (!ensureExists(error))
         return std::nullopt;
-    return file.readAll();
-}
-
-bool SimulatorFolder::write(const QString& name, const QByteArray& bytes, QString& error) const {
-    if (!ensureExists(error))
-        return false;
-    QSaveFile file(filePath(name));
-    // Unbuffered, so a write cut short (a full disk) is seen here rather than committed truncated.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
-        !file.commit()) {
-        error = u"Could not write %1: %2"_s.arg(file.fileName(), file.errorString());
-        return false;
-    }
-    return true;
-}
-
-bool SimulatorFolder::remove(const QString& name, QString& error) const {
-    QFile file(filePath(name));
-    if (!file.remove()) {
-        error = u"Could not remove %1: %2"_s.arg(file.fileName(), file.errorString());
-        return false;
-    }
-    return true;
-}
-
-std::unique_ptr<QLockFile> SimulatorFolder::lock(const QString& name, QString& error) const {
-    if (!ensureExists(error))
-        return nullptr;
-    auto lock = std::make_unique<QLockFile>(filePath(name + u".lock"_s));
-    // A holder that died is detected at once; the timeout only guards against a wedged one.
-    if (!lock->tryLock(30'000)) {
-        error = u"Could not lock %1"_s.arg(filePath(name));
-        return nullptr;
-    }
+    // A holder that died lets go at once; the timeout only guards against a wedged one.
+    std::optional<FolderLock> lock = FolderLock::acquire(m_path, std::chrono::seconds(30));
+    if (!lock)
+        error = "Could not lock the folder " + m_path;
     return lock;
 }
 
-bool SimulatorFolder::ensureExists(QString& error) const {
-    if (QDir().mkpath(m_path))
+bool SimulatorFolder::ensureExists(std::string& error) const {
+    struct stat status {};
+    if (::stat(m_path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
         return true;
-    error = u"Could not create the folder %1"_s.arg(m_path);
+    // Each missing folder on the way is made in turn, from the top down.
+    for (size_t slash = m_path.find('/', 1);; slash = m_path.find('/', slash + 1)) {
+        const std::string folder = m_path.substr(0, slash);
+        if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
+            break;
+        if (slash == std::string::npos)
+            break;
+    }
+    if (::stat(m_path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
+        return true;
+    error = "Could not create the folder " + m_path;
     return false;
 }

@@ -1,58 +1,45 @@
 // SPDX-License-Identifier: MIT
 #include "ValuePrinter.h"
 
-#include <QDateTime>
-#include <QList>
-#include <QString>
+#include "PlistReader.h"
+#include "Utf8.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
-#include <utility>
-
-using namespace Qt::StringLiterals;
+#include <ctime>
 
 namespace {
 
 constexpr int indentStep = 4;
+// Seconds from the Unix epoch to 2001-01-01, where property-list dates count from.
+constexpr long long referenceDate = 978'307'200;
 
-// libplist keeps integers as 64 unsigned bits; the Dock's integers are signed.
-qint64 integerValue(plist_t value) {
-    uint64_t raw = 0;
-    plist_get_uint_val(value, &raw);
-    return qint64(raw);
-}
-
-QByteArray stringValue(plist_t value, plist_type type) {
-    char* text = nullptr;
-    if (type == PLIST_KEY)
-        plist_get_key_val(value, &text);
-    else
-        plist_get_string_val(value, &text);
-    QByteArray result(text ? text : "");
-    std::free(text);
-    return result;
-}
-
-bool needsQuotes(const QByteArray& text) {
-    if (text.isEmpty())
+bool needsQuotes(const std::string& text) {
+    if (text.empty())
         return true;
     return !std::all_of(text.cbegin(), text.cend(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
     });
 }
 
+std::string codeUnitEscape(char16_t unit) {
+    char text[8];
+    std::snprintf(text, sizeof text, "\\U%04x", unsigned(unit));
+    return text;
+}
+
 } // namespace
 
-QByteArray ValuePrinter::print(plist_t value) {
-    const plist_type type = plist_get_node_type(value);
-    if (type == PLIST_STRING || type == PLIST_KEY)
-        return stringValue(value, type);
-    QByteArray out;
+std::string ValuePrinter::print(plist_t value) {
+    if (plist_get_node_type(value) == PLIST_STRING)
+        return PlistReader::string(value);
+    std::string out;
     appendNested(out, value, 0);
     return out;
 }
 
-QByteArray ValuePrinter::typeName(plist_t value) {
+std::string ValuePrinter::typeName(plist_t value) {
     switch (plist_get_node_type(value)) {
     case PLIST_BOOLEAN:
         return "boolean";
@@ -76,26 +63,12 @@ QByteArray ValuePrinter::typeName(plist_t value) {
     }
 }
 
-void ValuePrinter::appendNested(QByteArray& out, plist_t value, int indent) {
-    const QByteArray inner(indent + indentStep, ' ');
-    const QByteArray closing(indent, ' ');
+void ValuePrinter::appendNested(std::string& out, plist_t value, int indent) {
+    const std::string inner(size_t(indent + indentStep), ' ');
+    const std::string closing(size_t(indent), ' ');
     switch (plist_get_node_type(value)) {
     case PLIST_DICT: {
-        QList<std::pair<QByteArray, plist_t>> entries;
-        plist_dict_iter iterator = nullptr;
-        plist_dict_new_iter(value, &iterator);
-        for (;;) {
-            char* key = nullptr;
-            plist_t item = nullptr;
-            plist_dict_next_item(value, iterator, &key, &item);
-            if (!item) {
-                std::free(key);
-                break;
-            }
-            entries.append({QByteArray(key), item});
-            std::free(key);
-        }
-        std::free(iterator);
+        std::vector<std::pair<std::string, plist_t>> entries = PlistReader::entries(value);
         std::sort(entries.begin(), entries.end(),
                   [](const auto& left, const auto& right) { return left.first < right.first; });
         out += "{\n";
@@ -121,8 +94,7 @@ void ValuePrinter::appendNested(QByteArray& out, plist_t value, int indent) {
         return;
     }
     case PLIST_STRING:
-    case PLIST_KEY:
-        appendQuoted(out, stringValue(value, plist_get_node_type(value)));
+        appendQuoted(out, PlistReader::string(value));
         return;
     case PLIST_DATE:
         appendQuoted(out, scalarText(value));
@@ -133,14 +105,14 @@ void ValuePrinter::appendNested(QByteArray& out, plist_t value, int indent) {
     }
 }
 
-void ValuePrinter::appendQuoted(QByteArray& out, const QByteArray& text) {
+void ValuePrinter::appendQuoted(std::string& out, const std::string& text) {
     if (!needsQuotes(text)) {
         out += text;
         return;
     }
     out += '"';
-    for (const QChar unit : QString::fromUtf8(text)) {
-        switch (unit.unicode()) {
+    for (const char16_t unit : Utf8::toUtf16(text)) {
+        switch (unit) {
         case '"':
             out += "\\\"";
             break;
@@ -157,49 +129,66 @@ void ValuePrinter::appendQuoted(QByteArray& out, const QByteArray& text) {
             out += "\\r";
             break;
         default:
-            if (unit.unicode() >= 0x20 && unit.unicode() < 0x7f)
-                out += char(unit.unicode());
+            if (unit >= 0x20 && unit < 0x7f)
+                out += char(unit);
             else
-                out += "\\U" + QByteArray::number(unit.unicode(), 16).rightJustified(4, '0');
+                out += codeUnitEscape(unit);
         }
     }
     out += '"';
 }
 
-QByteArray ValuePrinter::scalarText(plist_t value) {
+std::string ValuePrinter::scalarText(plist_t value) {
     switch (plist_get_node_type(value)) {
     case PLIST_BOOLEAN: {
         uint8_t flag = 0;
         plist_get_bool_val(value, &flag);
         return flag ? "1" : "0";
     }
-    case PLIST_UINT:
-        return QByteArray::number(integerValue(value));
+    case PLIST_UINT: {
+        // libplist keeps integers as 64 unsigned bits; the Dock's integers are signed.
+        uint64_t raw = 0;
+        plist_get_uint_val(value, &raw);
+        return std::to_string(static_cast<int64_t>(raw));
+    }
     case PLIST_REAL: {
         double number = 0;
         plist_get_real_val(value, &number);
+        // Negative zero prints as 0, as the system's tool does.
+        if (number == 0)
+            return "0";
         // Fifteen significant digits hide the binary noise of values such as 36.571428298950195.
-        return QByteArray::number(number, 'g', 15);
+        char text[32];
+        std::snprintf(text, sizeof text, "%.15g", number);
+        return text;
     }
     case PLIST_DATE: {
         int32_t seconds = 0;
         int32_t microseconds = 0;
         plist_get_date_val(value, &seconds, &microseconds);
-        const QDateTime referenceDate(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
-        return referenceDate.addSecs(seconds).toString(u"yyyy-MM-dd HH:mm:ss +0000"_s).toUtf8();
+        const std::time_t time = std::time_t(referenceDate + seconds);
+        std::tm parts{};
+        gmtime_r(&time, &parts);
+        char text[40];
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S +0000", &parts);
+        return text;
     }
     case PLIST_DATA: {
-        char* bytes = nullptr;
         uint64_t length = 0;
-        plist_get_data_val(value, &bytes, &length);
-        const QByteArray data(bytes, qsizetype(length));
-        std::free(bytes);
-        return "{length = " + QByteArray::number(length) + ", bytes = 0x" + data.toHex() + '}';
+        const char* bytes = plist_get_data_ptr(value, &length);
+        std::string text = "{length = " + std::to_string(length) + ", bytes = 0x";
+        constexpr char digits[] = "0123456789abcdef";
+        for (uint64_t i = 0; i < length; ++i) {
+            const auto byte = static_cast<unsigned char>(bytes[i]);
+            text += digits[byte >> 4];
+            text += digits[byte & 0xf];
+        }
+        return text + '}';
     }
     case PLIST_UID: {
         uint64_t uid = 0;
         plist_get_uid_val(value, &uid);
-        return "{value = " + QByteArray::number(uid) + '}';
+        return "{value = " + std::to_string(uid) + '}';
     }
     default:
         return {};

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "DefaultsCommand.h"
 
-#include <QByteArrayList>
+#include <string_view>
+#include <vector>
 
 int main(int argc, char** argv) {
-    QByteArrayList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QByteArray(argv[i]));
-    return DefaultsCommand(DomainStore(SimulatorFolder())).run(arguments);
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    return DefaultsCommand(DomainStore(SimulatorFolder::fromEnvironment())).run(arguments);
 }

@@ -1,13 +1,35 @@
 // SPDX-License-Identifier: MIT
 #include "SimulatorFolder.h"
 
-#include <QByteArray>
-#include <QString>
-
+#include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
-using namespace Qt::StringLiterals;
+namespace {
+
+// An unreadable count starts over rather than blocking restarts.
+long long restartsIn(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t\n\v\f\r");
+    const size_t last = text.find_last_not_of(" \t\n\v\f\r");
+    long long restarts = 0;
+    if (first == std::string::npos)
+        return 0;
+    const char* end = text.data() + last + 1;
+    const auto [stop, error] = std::from_chars(text.data() + first, end, restarts);
+    return error == std::errc() && stop == end ? restarts : 0;
+}
+
+bool countRestart(const SimulatorFolder& folder, std::string& error) {
+    constexpr char counterFile[] = "Dock.restarts";
+    const std::optional<FolderLock> lock = folder.lock(error);
+    if (!lock)
+        return false;
+    const long long restarts = restartsIn(folder.read(counterFile).value_or(std::string()));
+    return folder.write(counterFile, std::to_string(restarts + 1), error);
+}
+
+} // namespace
 
 // The Dock is the only process the simulation knows; "killing" it counts one restart, which is what
 // the app's scripts rely on.
@@ -21,16 +43,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const SimulatorFolder folder;
-    const QString counterFile = u"Dock.restarts"_s;
-    QString error;
-    const auto lock = folder.lock(counterFile, error);
-    if (lock) {
-        // An unreadable count starts over rather than blocking restarts.
-        const qlonglong restarts = folder.read(counterFile).value_or(QByteArray()).trimmed().toLongLong();
-        if (folder.write(counterFile, QByteArray::number(restarts + 1), error))
-            return 0;
-    }
-    std::fputs(error.toUtf8().append('\n').constData(), stderr);
+    const SimulatorFolder folder = SimulatorFolder::fromEnvironment();
+    std::string error;
+    if (countRestart(folder, error))
+        return 0;
+    std::fputs((error + '\n').c_str(), stderr);
     return 1;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TestHome.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -17,6 +18,7 @@ namespace {
 const QString dock = u"com.apple.dock"_s;
 const QString defaultsTool = u"" SIMULATOR_DEFAULTS ""_s;
 const QString killallTool = u"" SIMULATOR_KILLALL ""_s;
+const QString testData = u"" SIMULATOR_TEST_DATA ""_s;
 const QString spacerArgument = uR"({"tile-type"="spacer-tile";})"_s;
 const QString smallSpacerArgument = uR"({"tile-type"="small-spacer-tile";})"_s;
 const QString recentsArgument =
@@ -246,6 +248,32 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY(!run.err.isEmpty());
         QCOMPARE(domainBytes(), before);
+    }
+
+    // A binary property list can carry NUL characters in its strings and keys; printing them must
+    // not bring the tool down.
+    void printsTextWithNul_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("printed");
+        QTest::newRow("string") << u"string-with-nul.plist"_s << QStringList{u"orientation"_s}
+                                << QByteArray("\xc3\xa9\0b\n", 5);
+        QTest::newRow("string in the domain") << u"string-with-nul.plist"_s << QStringList{}
+                                              << QByteArray("{\n    orientation = \"\\U00e9\\U0000b\";\n}\n");
+        QTest::newRow("key in the domain")
+            << u"key-with-nul.plist"_s << QStringList{} << QByteArray("{\n    \"\\U00e9\\U0000b\" = x;\n}\n");
+    }
+
+    void printsTextWithNul() {
+        QFETCH(QString, file);
+        QFETCH(QStringList, arguments);
+        QVERIFY(QDir().mkpath(m_home->path() + u"/SimulatedDock"_s));
+        QVERIFY(
+            QFile::copy(testData + u'/' + file, m_home->path() + u"/SimulatedDock/com.apple.dock.plist"_s));
+
+        const Run read = defaults(QStringList{u"read"_s, dock} + arguments);
+        QCOMPARE(read.exitCode, 0);
+        QTEST(read.out, "printed");
     }
 
     void usageErrors_data() {
