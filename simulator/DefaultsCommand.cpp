@@ -3,6 +3,7 @@
 
 #include "AtomicFile.h"
 #include "OpenStepParser.h"
+#include "Utf8.h"
 #include "ValuePrinter.h"
 #include "WholeFile.h"
 
@@ -131,12 +132,16 @@ int DefaultsCommand::readType(std::string_view domain, std::string_view key) {
 
 int DefaultsCommand::write(std::string_view domain, std::string_view key,
                            std::span<const std::string_view> words) {
-    // Everything is parsed before the domain is touched, so a rejected value changes nothing.
+    // Everything is parsed and checked before the domain is touched, so a rejected value changes nothing.
+    if (!Utf8::isValid(key))
+        return fail("Cannot use the key " + text(key) + " in " + text(domain) + ": it is not UTF-8 text.");
     bool appends = false;
     int status = 0;
     PlistNode value = valueFrom(words, appends, status);
     if (value.isNull())
         return status;
+    if (const std::string reason = DomainStore::refusalReason(value.get()); !reason.empty())
+        return fail("Cannot store the value of " + text(key) + " in " + text(domain) + ": " + reason + '.');
 
     std::string error;
     const std::optional<FolderLock> lock = m_store.lock(error);
@@ -287,6 +292,8 @@ int DefaultsCommand::importDomain(std::string_view domain, std::string_view path
         return fail(text(path) + " is not a property list.");
     if (imported.type() != PLIST_DICT)
         return fail("The property list in " + text(path) + " does not have a dictionary at its top.");
+    if (const std::string reason = DomainStore::refusalReason(imported.get()); !reason.empty())
+        return fail("Cannot import " + text(path) + " into " + text(domain) + ": " + reason + '.');
 
     std::string error;
     const std::optional<FolderLock> lock = m_store.lock(error);

@@ -1,9 +1,61 @@
 // SPDX-License-Identifier: MIT
 #include "DomainStore.h"
 
+#include "PlistReader.h"
+#include "Utf8.h"
+
+#include <vector>
+
+namespace {
+
+// Far deeper than any real layout, and shallow enough for the printer's recursion.
+constexpr int maximumDepth = 512;
+
+const char* textRefusal(const std::string& text) {
+    if (text.find('\0') != std::string::npos)
+        return "it holds text with a NUL character";
+    if (!Utf8::isValid(text))
+        return "it holds text that is not UTF-8";
+    return nullptr;
+}
+
+} // namespace
+
 bool DomainStore::isValidName(std::string_view domain) {
     return !domain.empty() && domain.front() != '.' && domain.find('/') == std::string_view::npos &&
-           domain.find('\0') == std::string_view::npos;
+           domain.find('\0') == std::string_view::npos && Utf8::isValid(domain);
+}
+
+std::string DomainStore::refusalReason(plist_t value) {
+    std::vector<std::pair<plist_t, int>> pending{{value, 0}};
+    while (!pending.empty()) {
+        const auto [node, depth] = pending.back();
+        pending.pop_back();
+        if (depth > maximumDepth)
+            return "it is nested more than " + std::to_string(maximumDepth) + " levels deep";
+        switch (plist_get_node_type(node)) {
+        case PLIST_STRING:
+            if (const char* reason = textRefusal(PlistReader::string(node)))
+                return reason;
+            break;
+        case PLIST_DICT:
+            for (const auto& [key, item] : PlistReader::entries(node)) {
+                if (const char* reason = textRefusal(key))
+                    return reason;
+                pending.emplace_back(item, depth + 1);
+            }
+            break;
+        case PLIST_ARRAY: {
+            const uint32_t count = plist_array_get_size(node);
+            for (uint32_t i = 0; i < count; ++i)
+                pending.emplace_back(plist_array_get_item(node, i), depth + 1);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return {};
 }
 
 DomainStore::Domain DomainStore::load(std::string_view domain) const {
@@ -24,7 +76,14 @@ bool DomainStore::exists(std::string_view domain) const {
 }
 
 bool DomainStore::save(std::string_view domain, const PlistNode& dictionary, std::string& error) const {
-    return m_folder.write(fileName(domain), dictionary.toBinary(), error);
+    const std::string bytes = dictionary.toBinary();
+    // A file that does not decode would lose every setting in the domain at the next read.
+    if (PlistNode::fromBytes(bytes).type() != PLIST_DICT) {
+        error = "Could not store the domain " + std::string(domain) +
+                ": its values would not read back. Defaults have not been changed.";
+        return false;
+    }
+    return m_folder.write(fileName(domain), bytes, error);
 }
 
 bool DomainStore::remove(std::string_view domain, std::string& error) const {

@@ -25,9 +25,14 @@ public:
 
     // A domain becomes a file name, so names that would leave the folder or hide the file are refused.
     [[nodiscard]] static bool isValidName(std::string_view domain);
+    // Why a value cannot go into a domain, or empty when it can: every string and key must be UTF-8
+    // without a NUL character, so that it can be printed and read back unchanged, and nesting is
+    // bounded, so that printing it cannot exhaust the stack.
+    [[nodiscard]] static std::string refusalReason(plist_t value);
 
     [[nodiscard]] Domain load(std::string_view domain) const;
     [[nodiscard]] bool exists(std::string_view domain) const;
+    // Refuses, leaving the file as it was, when the encoded dictionary would not decode to a dictionary.
     [[nodiscard]] bool save(std::string_view domain, const PlistNode& dictionary, std::string& error) const;
     [[nodiscard]] bool remove(std::string_view domain, std::string& error) const;
     // Hold the result from load to save so that concurrent writers never lose each other's changes.

@@ -190,6 +190,12 @@ bool OpenStepParser::parseQuotedString(std::string& result) {
         const char c = current();
         if (c == quote) {
             ++m_position;
+            // libplist keeps text NUL-terminated, so a NUL would silently cut the string short.
+            if (result.find('\0') != std::string::npos) {
+                fail("the quoted string starting at offset " + std::to_string(start) +
+                     " holds a NUL character");
+                return false;
+            }
             return true;
         }
         if (c == '\\') {
@@ -260,7 +266,7 @@ bool OpenStepParser::parseEscape(std::string& result) {
                              0x10000 + ((char32_t(units[i]) - 0xd800) << 10) + (units[i + 1] - 0xdc00));
                 ++i;
             } else {
-                // Encoded as it is: nothing can be paired with it.
+                // An unpaired surrogate is encoded as it is, for the domain's check to refuse.
                 Utf8::append(result, units[i]);
             }
         }

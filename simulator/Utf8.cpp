@@ -47,6 +47,16 @@ std::pair<char32_t, size_t> Utf8::decode(std::string_view text) {
     return {codePoint, length};
 }
 
+bool Utf8::isValid(std::string_view text) {
+    while (!text.empty()) {
+        const size_t length = decode(text).second;
+        if (length == 0)
+            return false;
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
 std::u16string Utf8::toUtf16(std::string_view text) {
     std::u16string units;
     units.reserve(text.size());

@@ -42,6 +42,12 @@ Run defaults(const QStringList& arguments) {
     return runTool(defaultsTool, arguments);
 }
 
+// Arguments that are not UTF-8 cannot pass through QString, so these go through a shell's printf;
+// "$0" is the simulated `defaults`.
+Run defaultsInShell(const QString& commandLine) {
+    return runTool(u"/bin/sh"_s, {u"-c"_s, commandLine, defaultsTool});
+}
+
 int writeKey(const QStringList& keyAndValue) {
     return defaults(QStringList{u"write"_s, dock} + keyAndValue).exitCode;
 }
@@ -250,8 +256,36 @@ private Q_SLOTS:
         QCOMPARE(domainBytes(), before);
     }
 
-    // A binary property list can carry NUL characters in its strings and keys; printing them must
-    // not bring the tool down.
+    // Text a domain file could not keep, or the printer could not show, would cost every setting in
+    // the domain at the next read; it is refused and the domain stays readable, byte for byte.
+    void refusesTextItCannotKeep_data() {
+        QTest::addColumn<QString>("commandLine");
+        const QString write = uR"("$0" write com.apple.dock )"_s;
+        const QString import = uR"("$0" import com.apple.dock )"_s + testData;
+        QTest::newRow("string not UTF-8") << write + uR"sh(label -string "$(printf '\377')")sh"_s;
+        QTest::newRow("key not UTF-8") << write + uR"sh("$(printf '\303(')" -int 1)sh"_s;
+        QTest::newRow("quoted text not UTF-8") << write + uR"sh(list "$(printf '("\351t\351")')")sh"_s;
+        QTest::newRow("NUL escape") << write + uR"sh(list '("a\000b")')sh"_s;
+        QTest::newRow("unpaired surrogate") << write + uR"sh(list '("\Ud800")')sh"_s;
+        QTest::newRow("import string not UTF-8") << import + u"/string-not-utf8.plist"_s;
+        QTest::newRow("import string with NUL") << import + u"/string-with-nul.plist"_s;
+        QTest::newRow("import key with NUL") << import + u"/key-with-nul.plist"_s;
+    }
+
+    void refusesTextItCannotKeep() {
+        QFETCH(QString, commandLine);
+        QCOMPARE(writeKey({u"orientation"_s, u"left"_s}), 0);
+        const QByteArray before = domainBytes();
+
+        const Run run = defaultsInShell(commandLine);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(!run.err.isEmpty());
+        QCOMPARE(domainBytes(), before);
+        QCOMPARE(defaults({u"read"_s, dock}).out, QByteArray("{\n    orientation = left;\n}\n"));
+    }
+
+    // A domain written before such text was refused may still hold NUL characters, which a binary
+    // property list can carry; printing them must not bring the tool down.
     void printsTextWithNul_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("arguments");
