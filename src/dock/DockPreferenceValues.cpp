@@ -1,19 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "DockPreferenceValues.h"
 
-#include <plist/plist.h>
+#include "PlistNode.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <memory>
 
 namespace {
-
-struct PlistFree {
-    void operator()(plist_t node) const { plist_free(node); }
-};
-using PlistPtr = std::unique_ptr<void, PlistFree>;
 
 // 2^63 is exact as a double, so the comparison itself cannot round a too-large value into range.
 std::optional<qint64> truncatedToInteger(double value) {
@@ -185,12 +178,8 @@ DockPreferenceValues DockPreferenceValues::fromTexts(const std::map<DockPreferen
 }
 
 DockPreferenceValues DockPreferenceValues::fromPropertyList(const QByteArray& data) {
-    if (data.isEmpty() || data.size() > qsizetype(std::numeric_limits<uint32_t>::max()))
-        return {};
-    plist_t parsed = nullptr;
-    plist_from_memory(data.constData(), uint32_t(data.size()), &parsed);
-    const PlistPtr root(parsed);
-    if (!root || plist_get_node_type(root.get()) != PLIST_DICT)
+    const PlistNode root = PlistNode::fromBytes({data.constData(), size_t(data.size())});
+    if (root.type() != PLIST_DICT)
         return {};
     return collect(PropertyListSource(root.get()));
 }

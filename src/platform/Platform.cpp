@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "Platform.h"
 
+#include "SimulatorFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -36,13 +39,7 @@ QString simulatorExecutablesFolder() {
 // Computed from the environment rather than QStandardPaths so that the app, whose tests run in
 // QStandardPaths' test mode, and the simulator's processes always agree on the folder.
 QString simulatedDockDataFolder() {
-    const QString explicitFolder = qEnvironmentVariable("BERTHWISE_SIMULATED_DOCK");
-    if (QDir::isAbsolutePath(explicitFolder))
-        return explicitFolder;
-    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (!QDir::isAbsolutePath(dataHome))
-        dataHome = QDir::homePath() + u"/.local/share"_s;
-    return dataHome + u"/Berthwise/SimulatedDock"_s;
+    return QFile::decodeName(SimulatorFolder::fromEnvironment().path().c_str());
 }
 #endif
 

@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "BackupService.h"
 
+#include "PlistNode.h"
 #include "StoreFile.h"
 #include "common/Error.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <plist/plist.h>
-
 #include <algorithm>
 #include <limits>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -20,19 +18,9 @@ namespace {
 const auto backupNamePrefix = u"com.apple.dock.backup."_s;
 const auto backupExtension = u"plist"_s;
 
-struct PlistDeleter {
-    void operator()(void* node) const { plist_free(static_cast<plist_t>(node)); }
-};
-using PlistHolder = std::unique_ptr<void, PlistDeleter>;
-
 // The Dock reads only a dictionary; anything else at the live path would leave it without settings.
 bool holdsDictionary(const QByteArray& data) {
-    if (data.isEmpty() || quint64(data.size()) > std::numeric_limits<uint32_t>::max())
-        return false;
-    plist_t root = nullptr;
-    plist_from_memory(data.constData(), uint32_t(data.size()), &root);
-    const PlistHolder holder(root);
-    return root && plist_get_node_type(root) == PLIST_DICT;
+    return PlistNode::fromBytes({data.constData(), size_t(data.size())}).type() == PLIST_DICT;
 }
 
 // Where the file system keeps no birth time, the modification time stands in: a backup is written

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "TestHome.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFile>
@@ -308,6 +309,34 @@ private Q_SLOTS:
         const Run read = defaults(QStringList{u"read"_s, dock} + arguments);
         QCOMPARE(read.exitCode, 0);
         QTEST(read.out, "printed");
+    }
+
+    // The app and the tools it starts must find the simulated Dock in the same folder, whatever the
+    // environment says; only absolute paths count.
+    void appAndToolsAgreeOnTheFolder_data() {
+        QTest::addColumn<QByteArray>("explicitFolder");
+        QTest::addColumn<QByteArray>("dataHome");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("explicit") << QByteArray("~/Elsewhere/./Dock/") << QByteArray("~/data")
+                                  << u"~/Elsewhere/Dock"_s;
+        QTest::newRow("relative explicit")
+            << QByteArray("Elsewhere") << QByteArray("~/data") << u"~/data/Berthwise/SimulatedDock"_s;
+        QTest::newRow("relative data home")
+            << QByteArray() << QByteArray("data") << u"~/.local/share/Berthwise/SimulatedDock"_s;
+    }
+
+    void appAndToolsAgreeOnTheFolder() {
+        QFETCH(QByteArray, explicitFolder);
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QString, expected);
+        const QByteArray home = QFile::encodeName(m_home->path());
+        qputenv("BERTHWISE_SIMULATED_DOCK", explicitFolder.replace('~', home));
+        qputenv("XDG_DATA_HOME", dataHome.replace('~', home));
+        expected.replace(u'~', m_home->path());
+
+        QCOMPARE(Platform::current().simulatedDockFolder, expected);
+        QCOMPARE(writeKey({u"tilesize"_s, u"-int"_s, u"48"_s}), 0);
+        QVERIFY(QFileInfo::exists(expected + u"/com.apple.dock.plist"_s));
     }
 
     void usageErrors_data() {
