@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "DockLaunch.h"
 #include "SimulatorFolder.h"
 
 #include <charconv>
@@ -31,8 +32,8 @@ bool countRestart(const SimulatorFolder& folder, std::string& error) {
 
 } // namespace
 
-// The Dock is the only process the simulation knows; "killing" it counts one restart, which is what
-// the app's scripts rely on.
+// The Dock is the only process the simulation knows: "killing" it counts one restart, which is what
+// the app's scripts rely on, and the Dock that comes back writes its first layout if it has none.
 int main(int argc, char** argv) {
     if (argc != 2 || argv[1][0] == '-' || argv[1][0] == '\0') {
         std::fputs("usage: killall PROCESS-NAME\n", stderr);
@@ -45,7 +46,7 @@ int main(int argc, char** argv) {
 
     const SimulatorFolder folder = SimulatorFolder::fromEnvironment();
     std::string error;
-    if (countRestart(folder, error))
+    if (countRestart(folder, error) && DockLaunch::launch(DomainStore(folder), error))
         return 0;
     std::fputs((error + '\n').c_str(), stderr);
     return 1;

@@ -311,6 +311,37 @@ private Q_SLOTS:
         QTEST(read.out, "printed");
     }
 
+    // Like the real Dock, the restarted one writes its first layout when it finds no preferences,
+    // and leaves any file it finds alone, even one it cannot read.
+    void killallRelaunchesTheDock_data() {
+        QTest::addColumn<QByteArray>("existing");
+        QTest::newRow("after a reset") << QByteArray();
+        QTest::newRow("customised") << QByteArray("customise");
+        QTest::newRow("unreadable") << QByteArray("not a property list");
+    }
+
+    void killallRelaunchesTheDock() {
+        QFETCH(QByteArray, existing);
+        QCOMPARE(writeKey({u"tilesize"_s, u"-int"_s, u"64"_s}), 0);
+        if (existing.isEmpty())
+            QCOMPARE(defaults({u"delete"_s, dock}).exitCode, 0);
+        else if (existing != "customise")
+            writeFile(u"SimulatedDock/com.apple.dock.plist"_s, existing);
+        const QByteArray before = domainBytes();
+
+        QCOMPARE(runTool(killallTool, {u"Dock"_s}).exitCode, 0);
+        QCOMPARE(m_home->dockRestarts(), 1);
+        if (!existing.isEmpty()) {
+            QCOMPARE(domainBytes(), before);
+            return;
+        }
+        QCOMPARE(
+            defaults({u"read"_s, dock}).out,
+            QByteArray(
+                "{\n    mineffect = genie;\n    orientation = bottom;\n    \"persistent-apps\" = (\n    );\n"
+                "    \"persistent-others\" = (\n    );\n    \"show-recents\" = 1;\n    tilesize = 48;\n}\n"));
+    }
+
     // The app and the tools it starts must find the simulated Dock in the same folder, whatever the
     // environment says; only absolute paths count.
     void appAndToolsAgreeOnTheFolder_data() {
