@@ -3,6 +3,7 @@
 
 #include "AtomicFile.h"
 #include "OpenStepParser.h"
+#include "PlistBounds.h"
 #include "Utf8.h"
 #include "ValuePrinter.h"
 #include "WholeFile.h"
@@ -287,6 +288,10 @@ int DefaultsCommand::importDomain(std::string_view domain, std::string_view path
         path == "-" ? WholeFile::read(STDIN_FILENO) : WholeFile::read(text(path));
     if (!bytes)
         return fail("Could not read " + text(path) + ": " + std::strerror(errno));
+    if (!PlistBounds::hold(*bytes))
+        return fail("Cannot import " + text(path) + " into " + text(domain) + ": it nests deeper than " +
+                    std::to_string(PlistBounds::maximumDepth) + " levels or holds more than " +
+                    std::to_string(PlistBounds::maximumValues) + " values.");
     const PlistNode imported = PlistNode::fromBytes(*bytes);
     if (imported.isNull())
         return fail(text(path) + " is not a property list.");

@@ -8,9 +8,6 @@
 
 namespace {
 
-// Far deeper than any real layout, and shallow enough for the printer's recursion.
-constexpr int maximumDepth = 512;
-
 const char* textRefusal(const std::string& text) {
     if (text.find('\0') != std::string::npos)
         return "it holds text with a NUL character";
@@ -27,12 +24,11 @@ bool DomainStore::isValidName(std::string_view domain) {
 }
 
 std::string DomainStore::refusalReason(plist_t value) {
-    std::vector<std::pair<plist_t, int>> pending{{value, 0}};
+    // Without recursion, although trees are only as deep as parsing lets them be.
+    std::vector<plist_t> pending{value};
     while (!pending.empty()) {
-        const auto [node, depth] = pending.back();
+        const plist_t node = pending.back();
         pending.pop_back();
-        if (depth > maximumDepth)
-            return "it is nested more than " + std::to_string(maximumDepth) + " levels deep";
         switch (plist_get_node_type(node)) {
         case PLIST_STRING:
             if (const char* reason = textRefusal(PlistReader::string(node)))
@@ -42,13 +38,13 @@ std::string DomainStore::refusalReason(plist_t value) {
             for (const auto& [key, item] : PlistReader::entries(node)) {
                 if (const char* reason = textRefusal(key))
                     return reason;
-                pending.emplace_back(item, depth + 1);
+                pending.push_back(item);
             }
             break;
         case PLIST_ARRAY: {
             const uint32_t count = plist_array_get_size(node);
             for (uint32_t i = 0; i < count; ++i)
-                pending.emplace_back(plist_array_get_item(node, i), depth + 1);
+                pending.push_back(plist_array_get_item(node, i));
             break;
         }
         default:

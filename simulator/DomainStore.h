@@ -26,8 +26,7 @@ public:
     // A domain becomes a file name, so names that would leave the folder or hide the file are refused.
     [[nodiscard]] static bool isValidName(std::string_view domain);
     // Why a value cannot go into a domain, or empty when it can: every string and key must be UTF-8
-    // without a NUL character, so that it can be printed and read back unchanged, and nesting is
-    // bounded, so that printing it cannot exhaust the stack.
+    // without a NUL character, so that it can be printed and read back unchanged.
     [[nodiscard]] static std::string refusalReason(plist_t value);
 
     [[nodiscard]] Domain load(std::string_view domain) const;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "PlistNode.h"
 
+#include "PlistBounds.h"
+
 #include <cstdint>
 #include <limits>
 #include <utility>
@@ -21,7 +23,7 @@ PlistNode& PlistNode::operator=(PlistNode&& other) noexcept {
 
 PlistNode PlistNode::fromBytes(std::string_view bytes) {
     // libplist takes a 32-bit length and reports every kind of failure as a null result.
-    if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max())
+    if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max() || !PlistBounds::hold(bytes))
         return {};
     plist_t node = nullptr;
     plist_from_memory(bytes.data(), uint32_t(bytes.size()), &node);

@@ -19,7 +19,8 @@ public:
     PlistNode(const PlistNode&) = delete;
     PlistNode& operator=(const PlistNode&) = delete;
 
-    // Decodes a binary or XML property list; the result is empty when the bytes are neither.
+    // Decodes a binary or XML property list; the result is empty when the bytes are neither, or nest
+    // or expand past what libplist can take.
     [[nodiscard]] static PlistNode fromBytes(std::string_view bytes);
 
     [[nodiscard]] plist_t get() const { return m_node; }

@@ -258,8 +258,9 @@ private Q_SLOTS:
     }
 
     // Text a domain file could not keep, or the printer could not show, would cost every setting in
-    // the domain at the next read; it is refused and the domain stays readable, byte for byte.
-    void refusesTextItCannotKeep_data() {
+    // the domain at the next read, and a file nesting or expanding without bound would bring the
+    // tool down; each is refused and the domain stays readable, byte for byte.
+    void refusesWhatItCannotKeep_data() {
         QTest::addColumn<QString>("commandLine");
         const QString write = uR"("$0" write com.apple.dock )"_s;
         const QString import = uR"("$0" import com.apple.dock )"_s + testData;
@@ -271,9 +272,11 @@ private Q_SLOTS:
         QTest::newRow("import string not UTF-8") << import + u"/string-not-utf8.plist"_s;
         QTest::newRow("import string with NUL") << import + u"/string-with-nul.plist"_s;
         QTest::newRow("import key with NUL") << import + u"/key-with-nul.plist"_s;
+        QTest::newRow("import nested 600 levels") << import + u"/nested-600-levels.plist"_s;
+        QTest::newRow("import expanding exponentially") << import + u"/expands-exponentially.plist"_s;
     }
 
-    void refusesTextItCannotKeep() {
+    void refusesWhatItCannotKeep() {
         QFETCH(QString, commandLine);
         QCOMPARE(writeKey({u"orientation"_s, u"left"_s}), 0);
         const QByteArray before = domainBytes();
