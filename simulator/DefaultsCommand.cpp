@@ -4,6 +4,7 @@
 #include "AtomicFile.h"
 #include "OpenStepParser.h"
 #include "PlistBounds.h"
+#include "PlistReader.h"
 #include "Utf8.h"
 #include "ValuePrinter.h"
 #include "WholeFile.h"
@@ -160,9 +161,8 @@ int DefaultsCommand::write(std::string_view domain, std::string_view key,
         if (plist_get_node_type(existing) != PLIST_ARRAY)
             return fail("Cannot add to the value of " + keyText + " in " + text(domain) +
                         ": it is not an array.");
-        const uint32_t count = plist_array_get_size(value.get());
-        for (uint32_t i = 0; i < count; ++i)
-            plist_array_append_item(existing, plist_copy(plist_array_get_item(value.get(), i)));
+        for (const plist_t item : PlistReader::items(value.get()))
+            plist_array_append_item(existing, plist_copy(item));
     } else {
         plist_dict_set_item(dictionary.get(), keyText.c_str(), value.release());
     }

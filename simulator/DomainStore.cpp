@@ -41,12 +41,10 @@ std::string DomainStore::refusalReason(plist_t value) {
                 pending.push_back(item);
             }
             break;
-        case PLIST_ARRAY: {
-            const uint32_t count = plist_array_get_size(node);
-            for (uint32_t i = 0; i < count; ++i)
-                pending.push_back(plist_array_get_item(node, i));
+        case PLIST_ARRAY:
+            for (const plist_t item : PlistReader::items(node))
+                pending.push_back(item);
             break;
-        }
         default:
             break;
         }

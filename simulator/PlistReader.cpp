@@ -43,6 +43,22 @@ std::string PlistReader::key(plist_t node) {
     return result;
 }
 
+std::vector<plist_t> PlistReader::items(plist_t array) {
+    std::vector<plist_t> result;
+    result.reserve(plist_array_get_size(array));
+    plist_array_iter iterator = nullptr;
+    plist_array_new_iter(array, &iterator);
+    for (;;) {
+        plist_t item = nullptr;
+        plist_array_next_item(array, iterator, &item);
+        if (!item)
+            break;
+        result.push_back(item);
+    }
+    std::free(iterator);
+    return result;
+}
+
 std::vector<std::pair<std::string, plist_t>> PlistReader::entries(plist_t dictionary) {
     std::vector<std::pair<std::string, plist_t>> result;
     plist_dict_iter iterator = nullptr;

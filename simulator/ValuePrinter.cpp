@@ -83,12 +83,12 @@ void ValuePrinter::appendNested(std::string& out, plist_t value, int indent) {
         return;
     }
     case PLIST_ARRAY: {
-        const uint32_t count = plist_array_get_size(value);
+        const std::vector<plist_t> items = PlistReader::items(value);
         out += "(\n";
-        for (uint32_t i = 0; i < count; ++i) {
+        for (size_t i = 0; i < items.size(); ++i) {
             out += inner;
-            appendNested(out, plist_array_get_item(value, i), indent + indentStep);
-            out += i + 1 < count ? ",\n" : "\n";
+            appendNested(out, items[i], indent + indentStep);
+            out += i + 1 < items.size() ? ",\n" : "\n";
         }
         out += closing + ')';
         return;
