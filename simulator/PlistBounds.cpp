@@ -69,6 +69,8 @@ public:
             length = *counted;
             position += 1 + width;
         }
+        if (length > m_bytes.size())
+            return std::nullopt;
         const uint64_t total = array ? length : 2 * length;
         if (total > (m_bytes.size() - position) / m_referenceSize)
             return std::nullopt;
