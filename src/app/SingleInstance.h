@@ -5,17 +5,16 @@
 #include <QObject>
 #include <QString>
 
-// Keeps one Berthwise per user: a second launch asks the first to show its window, then ends.
+// Keeps one Berthwise per user: a later launch asks the running one to show its window, then ends.
 class SingleInstance : public QObject {
     Q_OBJECT
 
 public:
     explicit SingleInstance(QString name = defaultName(), QObject* parent = nullptr);
 
-    // True when another instance answered; it has been asked to show its window.
-    [[nodiscard]] bool notifyRunningInstance() const;
-    // Starts answering later launches; false when the name cannot be taken.
-    bool listen();
+    // True when this process is now the one instance and answers later launches; false when another
+    // instance answered and has been asked to show its window, so this process should end.
+    [[nodiscard]] bool claim();
 
     // Per user, so that users on one machine do not reach each other's instance.
     [[nodiscard]] static QString defaultName();
@@ -24,6 +23,8 @@ Q_SIGNALS:
     void activationRequested();
 
 private:
+    [[nodiscard]] bool notifyRunningInstance() const;
+
     QString m_name;
     QLocalServer m_server;
 };

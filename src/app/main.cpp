@@ -103,9 +103,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(AppIcon::application());
 
     SingleInstance instance;
-    if (instance.notifyRunningInstance())
+    if (!instance.claim())
         return 0;
-    instance.listen();
 
     const Platform platform = Platform::current();
     // Where there is no Dock, its stand-in starts with the app, before the layout is first read.
