@@ -9,8 +9,11 @@
 #include <QLocale>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +26,17 @@ QString sentence(const QString& text) {
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+// QSaveFile's own reasons for refusing a file name the path again ("Existing file … is not
+// writable") or use its terms ("Filename refers to a directory"); the system's reason reads better.
+QString refusalReason(const QString& path, const QSaveFile& file) {
+    if (QFileInfo(path).isDir())
+        return u"there is a folder in its place"_s;
+    const QByteArray name = QFile::encodeName(path);
+    if (::access(name.constData(), F_OK) == 0 && ::access(name.constData(), W_OK) != 0)
+        return QString::fromLocal8Bit(std::generic_category().message(errno));
+    return file.errorString();
 }
 
 } // namespace
@@ -46,8 +60,10 @@ void StoreFile::write(const QString& path, const QByteArray& data, const QString
     };
     // Unbuffered: through its buffer, a write that a full disk cuts short is not reported, and
     // commit() would put a truncated file in place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw failed();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        throw Error(
+            sentence(u"Couldn't save %1 '%2': %3"_s.arg(what, shown(path), refusalReason(path, file))));
+    }
     for (qint64 written = 0; written < data.size();) {
         const qint64 chunk = file.write(data.constData() + written, data.size() - written);
         if (chunk <= 0)
@@ -76,7 +92,8 @@ void StoreFile::makeFolder(const QString& path) {
 
 void StoreFile::keepAsideIfUndecodable(const QString& path, const QString& what,
                                        const std::function<bool(const QByteArray&)>& decodes) {
-    if (!QFileInfo::exists(path))
+    // A folder in the file's place holds nothing to keep; the write that follows reports it.
+    if (!QFileInfo(path).isFile())
         return;
     const QByteArray data = read(path, what);
     if (decodes(data))
