@@ -7,12 +7,12 @@
 #include "stores/StoreFile.h"
 
 #include <QDirIterator>
+#include <QMap>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 
 #include <fcntl.h>
-#include <map>
 #include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -29,8 +29,8 @@ const QByteArray dockPreferences = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n
                                    "<key>tilesize</key><integer>48</integer></dict></plist>\n";
 
 // Everything below `root`: each file's content, and a mark for each folder.
-std::map<QString, QByteArray> snapshot(const QString& root) {
-    std::map<QString, QByteArray> entries;
+QMap<QString, QByteArray> snapshot(const QString& root) {
+    QMap<QString, QByteArray> entries;
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -38,13 +38,6 @@ std::map<QString, QByteArray> snapshot(const QString& root) {
         entries[path.mid(root.size())] = it.fileInfo().isDir() ? QByteArray("<folder>") : content(path);
     }
     return entries;
-}
-
-QStringList keysOf(const std::map<QString, QByteArray>& entries) {
-    QStringList keys;
-    for (const auto& [key, value] : entries)
-        keys.append(key);
-    return keys;
 }
 
 // Backups are named after the second they are taken in; a folder under every name the next
@@ -69,6 +62,54 @@ void fill(const QString& folder) {
     }
     ::close(fd);
 }
+
+// The four operations that write a store file, inside one home.
+struct Stores {
+    Platform platform;
+    QString exportFile;
+
+    [[nodiscard]] QString target(Operation operation) const {
+        switch (operation) {
+        case Operation::saveProfiles:
+            return platform.profilesFile();
+        case Operation::saveSchedules:
+            return platform.schedulesFile();
+        case Operation::createBackup:
+            return platform.backupsFolder();
+        case Operation::exportProfile:
+            return exportFile;
+        }
+        return {};
+    }
+
+    // The error's description; empty when the operation reported success.
+    [[nodiscard]] QString failureOf(Operation operation) const {
+        const ProfileService profiles(DockService(ShellService(platform)),
+                                      BackupService(ShellService(platform)), platform.profilesFile());
+        DockProfile profile;
+        profile.name = u"Desk"_s;
+        profile.createdAt = QDateTime::currentDateTimeUtc();
+        try {
+            switch (operation) {
+            case Operation::saveProfiles:
+                profiles.saveProfiles(profiles.loadProfiles().mid(1));
+                break;
+            case Operation::saveSchedules:
+                ScheduleStore(platform.applicationSupportFolder).saveSchedules({DockSchedule{}});
+                break;
+            case Operation::createBackup:
+                (void)BackupService(ShellService(platform)).createBackup();
+                break;
+            case Operation::exportProfile:
+                profiles.exportProfile(profile, exportFile);
+                break;
+            }
+        } catch (const Error& error) {
+            return error.description();
+        }
+        return {};
+    }
+};
 
 } // namespace
 
@@ -132,25 +173,15 @@ private Q_SLOTS:
         if (fault == Fault::readOnlyFolder && !mounted && geteuid() == 0)
             QSKIP("root writes into read-only folders, and this one cannot mount a read-only file system");
 
-        const Platform platform = home.platform();
-        const ProfileService profiles(DockService(ShellService(platform)),
-                                      BackupService(ShellService(platform)), platform.profilesFile());
-        const ScheduleStore schedules(platform.applicationSupportFolder);
-        const BackupService backups{ShellService(platform)};
-        const QString exported = home.path() + u"/Exports/Desk.berthwise.json"_s;
+        const Stores stores{home.platform(), home.path() + u"/Exports/Desk.berthwise.json"_s};
+        const Platform& platform = stores.platform;
         write(platform.profilesFile(), data(u"profiles.json"_s));
         write(platform.schedulesFile(), data(u"schedules.json"_s));
         write(platform.dockPreferencesFile, dockPreferences);
         write(platform.backupsFolder() + u"/com.apple.dock.backup.20250101-090000.plist"_s, dockPreferences);
-        write(exported, "{\"name\": \"an earlier export\"}");
+        write(stores.exportFile, "{\"name\": \"an earlier export\"}");
 
-        const std::map<Operation, QString> targets = {
-            {Operation::saveProfiles, platform.profilesFile()},
-            {Operation::saveSchedules, platform.schedulesFile()},
-            {Operation::createBackup, platform.backupsFolder()},
-            {Operation::exportProfile, exported},
-        };
-        const QString target = targets.at(operation);
+        const QString target = stores.target(operation);
         std::vector<QString> lockedFolders;
         const auto unlock = qScopeGuard([&] {
             for (const QString& folder : lockedFolders)
@@ -187,32 +218,10 @@ private Q_SLOTS:
         }
         const auto before = snapshot(home.path());
 
-        QString message;
-        try {
-            switch (operation) {
-            case Operation::saveProfiles:
-                profiles.saveProfiles(profiles.loadProfiles().mid(1));
-                break;
-            case Operation::saveSchedules:
-                schedules.saveSchedules({DockSchedule{}});
-                break;
-            case Operation::createBackup:
-                (void)backups.createBackup();
-                break;
-            case Operation::exportProfile:
-                DockProfile profile;
-                profile.name = u"Desk"_s;
-                profile.createdAt = QDateTime::currentDateTimeUtc();
-                profiles.exportProfile(profile, exported);
-                break;
-            }
-        } catch (const Error& error) {
-            message = error.description();
-        }
-
+        const QString message = stores.failureOf(operation);
         QVERIFY2(!message.isEmpty(), "reported success");
         const auto after = snapshot(home.path());
-        QCOMPARE(keysOf(after), keysOf(before));
+        QCOMPARE(after.keys(), before.keys());
         QVERIFY(after == before);
         QVERIFY2(message.contains(QDir::toNativeSeparators(target)), qPrintable(message));
         QVERIFY2(message.contains(QRegularExpression(reason, QRegularExpression::CaseInsensitiveOption)),
