@@ -434,9 +434,11 @@ void DockViewModel::storeSchedules(const QList<DockSchedule>& schedules, bool re
     }
     setSchedules(schedules);
     // The change stays on screen either way; the user still has to learn that it will not survive a
-    // restart.
-    if (reportFailure && !failure.isEmpty())
+    // restart. The status line shows it too, so that it never keeps an earlier success in red.
+    if (reportFailure && !failure.isEmpty()) {
+        setStatusMessage(failure);
         setLastError(failure);
+    }
 }
 
 void DockViewModel::addSchedule(const DockSchedule& schedule) {
@@ -669,20 +671,20 @@ void DockViewModel::reloadSchedules() {
     setSchedules(m_scheduleStore.loadSchedules());
 }
 
+// Listing and deleting never report: the list simply shows the folder as it is.
 void DockViewModel::reloadBackups() {
     try {
         setBackups(m_backupService.listBackups());
-    } catch (const std::exception& error) {
-        setLastError(descriptionOf(error));
+    } catch (const std::exception&) {
+        setBackups({});
     }
 }
 
 void DockViewModel::deleteBackup(const QString& backupFile) {
     try {
         m_backupService.deleteBackup(localPath(backupFile));
-    } catch (const std::exception& error) {
-        setLastError(descriptionOf(error));
+    } catch (const std::exception&) {
+        // The refreshed list shows whether it went.
     }
-    // Whatever happened to that one file, the list shows the folder as it is now.
     reloadBackups();
 }

@@ -166,7 +166,7 @@ public:
     void applyProfile(const DockProfile& profile);
     void renameProfile(const DockProfile& profile, const QString& newName);
     // Schedule edits are kept and shown even when the file cannot be written; that failure is
-    // reported through lastError, since the change will not survive a restart.
+    // reported in the status line and through lastError, since the change will not survive a restart.
     void addSchedule(const DockSchedule& schedule);
     void updateSchedule(const DockSchedule& schedule);
     void deleteSchedule(const QUuid& id);
@@ -211,6 +211,8 @@ public:
     // The screens reload their lists each time they appear.
     Q_INVOKABLE void reloadProfiles();
     Q_INVOKABLE void reloadSchedules();
+    // Neither reports anything: a folder that cannot be listed shows as no backups, and a backup that
+    // cannot be deleted stays listed.
     Q_INVOKABLE void reloadBackups();
     Q_INVOKABLE void deleteBackup(const QString& backupFile);
 

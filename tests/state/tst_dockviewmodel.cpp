@@ -306,6 +306,25 @@ private Q_SLOTS:
         QVERIFY(model.backups().first() != older && QFileInfo::exists(model.backups().first()));
     }
 
+    // The Backup & Restore screen says nothing about listing or deleting: the list shows the folder.
+    void backupsAreListedAndDeletedWithoutAlerts() {
+        const QString folder = platform().backupsFolder();
+        const QString backup = folder + u"/com.apple.dock.backup.20200101-000000.plist"_s;
+        QVERIFY(QDir().mkpath(folder) && QFile(backup).open(QIODevice::WriteOnly));
+        DockViewModel model(platform());
+        QVERIFY(dockWasRead(model));
+        model.reloadBackups();
+        QCOMPARE(model.backups(), QStringList{backup});
+
+        model.deleteBackup(folder + u"/gone.plist"_s);
+        QCOMPARE(model.backups(), QStringList{backup});
+        // A file where the folder belongs cannot be listed, whoever runs the test.
+        QVERIFY(QDir(folder).removeRecursively() && QFile(folder).open(QIODevice::WriteOnly));
+        model.reloadBackups();
+        QVERIFY(model.backups().isEmpty());
+        QVERIFY(model.lastError().isEmpty() && model.statusMessage() == u"Ready"_s);
+    }
+
     void presetValuesArePublishedOnlyAfterTheDockChanged_data() {
         QTest::addColumn<bool>("shellStarts");
         QTest::newRow("applied") << true;
@@ -347,12 +366,15 @@ private Q_SLOTS:
         }) << QList<bool>{};
     }
 
+    // The failure shows in red in the status line, which must not keep an earlier success.
     void scheduleChangesStayWhenTheSaveFails() {
         QFETCH(Call, call);
         const DockProfile profile = profileNamed(u"Any"_s);
         storeProfilesAndSchedules({profile}, {mondayNineFor(profile)});
         DockViewModel model(platform());
         QVERIFY(dockWasRead(model));
+        model.perform(u"Done."_s, succeed);
+        QVERIFY(finished(model));
         breakStoreFolder(platform());
         call(model);
         QList<bool> enabled;
@@ -360,7 +382,8 @@ private Q_SLOTS:
             enabled.append(schedule.isEnabled);
         QTEST(enabled, "enabled");
         QVERIFY(!model.lastError().isEmpty());
-        QVERIFY(model.statusMessage() == u"Ready"_s && !model.isWorking());
+        QCOMPARE(model.statusMessage(), model.lastError());
+        QVERIFY(!model.isWorking());
     }
 
     void runnerAppliesOnlyADueSchedule_data() {
