@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ProfileService.h"
 
-#include "ProfileCoder.h"
 #include "StoreFile.h"
 #include "common/Error.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const auto profilesFileDescription = u"the profiles file"_s;
 
 // The files keep whole seconds; a profile held in memory with more would never equal itself reloaded.
 QDateTime nowInWholeSeconds() {
@@ -26,32 +22,17 @@ QDateTime nowInWholeSeconds() {
 ProfileService::ProfileService(DockService dockService, BackupService backupService, QString profilesFile)
     : m_dockService(std::move(dockService))
     , m_backupService(std::move(backupService))
-    , m_profilesFile(std::move(profilesFile)) {}
+    , m_store(std::move(profilesFile), u"profiles"_s, QJsonDocument::Indented) {}
 
 QList<DockProfile> ProfileService::loadProfiles() const {
-    if (!QFileInfo::exists(m_profilesFile))
-        return {};
-    QList<DockProfile> profiles;
-    try {
-        profiles = ProfileCoder::decodeList(StoreFile::read(m_profilesFile, profilesFileDescription));
-    } catch (const Error&) {
-        return {};
-    }
+    QList<DockProfile> profiles = m_store.load();
     std::stable_sort(profiles.begin(), profiles.end(),
                      [](const DockProfile& a, const DockProfile& b) { return a.createdAt > b.createdAt; });
     return profiles;
 }
 
 void ProfileService::saveProfiles(const QList<DockProfile>& profiles) const {
-    StoreFile::makeFolder(QFileInfo(m_profilesFile).absolutePath());
-    QByteArray json;
-    try {
-        json = ProfileCoder::encodeList(profiles);
-    } catch (const Error& error) {
-        throw Error(u"Couldn't save the profiles: %1."_s.arg(error.description()));
-    }
-    StoreFile::keepAsideIfUndecodable(m_profilesFile, profilesFileDescription, &ProfileCoder::decodesAsList);
-    StoreFile::write(m_profilesFile, json, profilesFileDescription);
+    m_store.save(profiles);
 }
 
 QCoro::Task<DockProfile> ProfileService::captureProfile(QString name, QString icon) const {

@@ -3,6 +3,8 @@
 
 #include "BackupService.h"
 #include "DockProfile.h"
+#include "JsonListStore.h"
+#include "ProfileCoder.h"
 #include "dock/DockService.h"
 
 #include <QCoro/QCoroTask>
@@ -24,10 +26,10 @@ public:
     // The profile from an exchange file, with a new identity and the current time as its creation.
     [[nodiscard]] DockProfile importProfile(const QString& filePath) const;
 
-    [[nodiscard]] const QString& profilesFile() const noexcept { return m_profilesFile; }
+    [[nodiscard]] const QString& profilesFile() const noexcept { return m_store.path(); }
 
 private:
     DockService m_dockService;
     BackupService m_backupService;
-    QString m_profilesFile;
+    JsonListStore<ProfileCoder> m_store;
 };

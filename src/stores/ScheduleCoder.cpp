@@ -5,8 +5,6 @@
 #include "common/Error.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <cmath>
 #include <limits>
@@ -43,7 +41,9 @@ int smallInteger(const QJsonObject& object, const QString& key) {
     return int(value);
 }
 
-QJsonObject toJson(const DockSchedule& schedule) {
+} // namespace
+
+QJsonObject ScheduleCoder::encode(const DockSchedule& schedule) {
     QJsonArray days;
     for (Weekday day : schedule.days)
         days.append(rawValue(day));
@@ -63,10 +63,7 @@ QJsonObject toJson(const DockSchedule& schedule) {
     return object;
 }
 
-DockSchedule fromJson(const QJsonValue& value) {
-    if (!value.isObject())
-        throw Error(u"a schedule is not a JSON object"_s);
-    const QJsonObject object = value.toObject();
+DockSchedule ScheduleCoder::decode(const QJsonObject& object) {
     DockSchedule schedule;
     schedule.id = StrictJson::uuid(object, idKey);
     schedule.profileID = StrictJson::uuid(object, profileIDKey);
@@ -91,32 +88,4 @@ DockSchedule fromJson(const QJsonValue& value) {
         schedule.lastAppliedDate = dateFromSecondsSinceReferenceDate(seconds);
     }
     return schedule;
-}
-
-} // namespace
-
-QByteArray ScheduleCoder::encodeList(const QList<DockSchedule>& schedules) {
-    QJsonArray array;
-    for (const DockSchedule& schedule : schedules)
-        array.append(toJson(schedule));
-    return QJsonDocument(array).toJson(QJsonDocument::Compact);
-}
-
-QList<DockSchedule> ScheduleCoder::decodeList(const QByteArray& json) {
-    const QJsonDocument document = StrictJson::parse(json);
-    if (!document.isArray())
-        throw Error(u"the file does not hold a list of schedules"_s);
-    QList<DockSchedule> schedules;
-    for (const QJsonValue& value : document.array())
-        schedules.append(fromJson(value));
-    return schedules;
-}
-
-bool ScheduleCoder::decodesAsList(const QByteArray& json) {
-    try {
-        (void)decodeList(json);
-        return true;
-    } catch (const Error&) {
-        return false;
-    }
 }

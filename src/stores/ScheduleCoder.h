@@ -3,15 +3,13 @@
 
 #include "DockSchedule.h"
 
-#include <QByteArray>
-#include <QList>
+#include <QJsonObject>
 
-// The JSON of the schedules file: a compact array, days as their raw numbers, the last-applied date
-// as seconds since 2001-01-01T00:00:00Z. Decoding throws an Error saying what is wrong; one bad
-// schedule fails the whole file.
+// The JSON of a schedule as an element of the schedules file: days as their raw numbers, the
+// last-applied date as seconds since 2001-01-01T00:00:00Z. Decoding throws an Error saying what is
+// wrong.
 class ScheduleCoder {
 public:
-    [[nodiscard]] static QByteArray encodeList(const QList<DockSchedule>& schedules);
-    [[nodiscard]] static QList<DockSchedule> decodeList(const QByteArray& json);
-    [[nodiscard]] static bool decodesAsList(const QByteArray& json);
+    [[nodiscard]] static QJsonObject encode(const DockSchedule& schedule);
+    [[nodiscard]] static DockSchedule decode(const QJsonObject& object);
 };

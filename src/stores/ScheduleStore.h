@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "DockSchedule.h"
+#include "JsonListStore.h"
+#include "ScheduleCoder.h"
 
 #include <QList>
 #include <QString>
@@ -19,5 +20,5 @@ public:
     void saveSchedules(const QList<DockSchedule>& schedules) const;
 
 private:
-    QString m_applicationSupportFolder;
+    JsonListStore<ScheduleCoder> m_store;
 };
