@@ -86,7 +86,3 @@ QString Platform::backupsFolder() const {
 QString Platform::profilesFile() const {
     return applicationSupportFolder + u"/Profiles.json"_s;
 }
-
-QString Platform::schedulesFile() const {
-    return applicationSupportFolder + u"/schedules.json"_s;
-}

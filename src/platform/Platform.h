@@ -27,5 +27,4 @@ struct Platform {
 
     [[nodiscard]] QString backupsFolder() const;
     [[nodiscard]] QString profilesFile() const;
-    [[nodiscard]] QString schedulesFile() const;
 };
