@@ -59,7 +59,7 @@ QVariantMap ListEntryMaps::scheduleMap(const DockSchedule& schedule) {
         {u"daysSummary"_s, schedule.daysSummary()},
     };
     if (schedule.lastAppliedDate)
-        map.insert(u"lastAppliedDate"_s, *schedule.lastAppliedDate);
+        map.insert(u"lastAppliedDate"_s, schedule.lastAppliedDate->toDateTime());
     return map;
 }
 

@@ -11,9 +11,11 @@ std::optional<Weekday> weekdayOf(const QDate& date) {
 }
 
 bool appliedInSameMinute(const DockSchedule& schedule, const QDateTime& localNow) {
-    if (!schedule.lastAppliedDate || !schedule.lastAppliedDate->isValid())
+    if (!schedule.lastAppliedDate)
         return false;
-    const QDateTime applied = schedule.lastAppliedDate->toLocalTime();
+    const QDateTime applied = schedule.lastAppliedDate->toDateTime().toLocalTime();
+    if (!applied.isValid())
+        return false;
     return applied.date() == localNow.date() && applied.time().hour() == localNow.time().hour() &&
            applied.time().minute() == localNow.time().minute();
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ReferenceSeconds.h"
 #include "Weekday.h"
 
-#include <QDateTime>
 #include <QUuid>
 
 #include <optional>
@@ -17,7 +17,7 @@ struct DockSchedule {
     int minute = 0;
     std::set<Weekday> days;
     bool isEnabled = true;
-    std::optional<QDateTime> lastAppliedDate;
+    std::optional<ReferenceSeconds> lastAppliedDate;
 
     // "9:30 AM".
     [[nodiscard]] QString timeString() const;

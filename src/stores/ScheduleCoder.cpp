@@ -21,19 +21,6 @@ const auto daysKey = u"days"_s;
 const auto isEnabledKey = u"isEnabled"_s;
 const auto lastAppliedDateKey = u"lastAppliedDate"_s;
 
-// 2001-01-01T00:00:00Z, the origin of the stored dates, in milliseconds since the Unix epoch.
-constexpr qint64 referenceDateMSecs = 978'307'200'000;
-// Far beyond any real date, yet small enough that the conversion to milliseconds cannot overflow.
-constexpr double largestSeconds = 1e14;
-
-double secondsSinceReferenceDate(const QDateTime& date) {
-    return double(date.toMSecsSinceEpoch() - referenceDateMSecs) / 1000.0;
-}
-
-QDateTime dateFromSecondsSinceReferenceDate(double seconds) {
-    return QDateTime::fromMSecsSinceEpoch(qRound64(seconds * 1000.0) + referenceDateMSecs, Qt::UTC);
-}
-
 int smallInteger(const QJsonObject& object, const QString& key) {
     const qint64 value = StrictJson::integer(object, key);
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
@@ -56,9 +43,9 @@ QJsonObject ScheduleCoder::encode(const DockSchedule& schedule) {
         {isEnabledKey, schedule.isEnabled},
     };
     if (schedule.lastAppliedDate) {
-        if (!schedule.lastAppliedDate->isValid())
+        if (!schedule.lastAppliedDate->isStorable())
             StrictJson::fail(lastAppliedDateKey, u"has no date to write"_s);
-        object.insert(lastAppliedDateKey, secondsSinceReferenceDate(*schedule.lastAppliedDate));
+        object.insert(lastAppliedDateKey, schedule.lastAppliedDate->seconds);
     }
     return object;
 }
@@ -82,10 +69,10 @@ DockSchedule ScheduleCoder::decode(const QJsonObject& object) {
     }
     schedule.isEnabled = StrictJson::boolean(object, isEnabledKey);
     if (const QJsonValue date = object.value(lastAppliedDateKey); !date.isUndefined() && !date.isNull()) {
-        const double seconds = StrictJson::number(date, lastAppliedDateKey);
-        if (!(std::abs(seconds) < largestSeconds))
+        const ReferenceSeconds applied(StrictJson::number(date, lastAppliedDateKey));
+        if (!applied.isStorable())
             StrictJson::fail(lastAppliedDateKey, u"is out of range"_s);
-        schedule.lastAppliedDate = dateFromSecondsSinceReferenceDate(seconds);
+        schedule.lastAppliedDate = applied;
     }
     return schedule;
 }

@@ -76,7 +76,9 @@ QDateTime StrictJson::internetDate(const QJsonObject& object, const QString& key
     QDateTime date;
     if (value.isString() && form.match(value.toString()).hasMatch())
         date = QDateTime::fromString(value.toString(), Qt::ISODate);
-    if (!date.isValid())
+    // A date the writer cannot put back, such as one that leaves the years 0001 to 9999 once moved
+    // to UTC, is refused here rather than lost at the next save.
+    if (!isWritable(date))
         fail(key, u"is not a date like 2025-03-14T09:30:05Z"_s);
     return date.toUTC();
 }
@@ -99,8 +101,15 @@ QString StrictJson::uuidText(const QUuid& id) {
     return id.toString(QUuid::WithoutBraces).toUpper();
 }
 
-QString StrictJson::internetDateText(const QDateTime& date, const QString& key) {
+bool StrictJson::isWritable(const QDateTime& date) {
     if (!date.isValid())
+        return false;
+    const int year = date.toUTC().date().year();
+    return year >= 1 && year <= 9999;
+}
+
+QString StrictJson::internetDateText(const QDateTime& date, const QString& key) {
+    if (!isWritable(date))
         fail(key, u"has no date to write"_s);
     return date.toUTC().toString(Qt::ISODate);
 }

@@ -25,14 +25,17 @@ public:
     [[nodiscard]] static double number(const QJsonValue& value, const QString& key);
     // The canonical 8-4-4-4-12 form in either case; braces are refused.
     [[nodiscard]] static QUuid uuid(const QJsonObject& object, const QString& key);
-    // RFC 3339 without fractional seconds, such as 2025-03-14T09:30:05Z.
+    // RFC 3339 without fractional seconds, such as 2025-03-14T09:30:05Z, and writable.
     [[nodiscard]] static QDateTime internetDate(const QJsonObject& object, const QString& key);
     // Padded standard Base64, nothing else.
     [[nodiscard]] static QByteArray base64(const QJsonValue& value, const QString& key);
 
     // Upper case, without braces.
     [[nodiscard]] static QString uuidText(const QUuid& id);
-    // In UTC without fractional seconds; throws for an invalid date rather than write an unreadable file.
+    // Valid, and in the years 0001 to 9999 in UTC, the only ones the four-digit form can hold.
+    [[nodiscard]] static bool isWritable(const QDateTime& date);
+    // In UTC without fractional seconds; throws for a date that is not writable rather than write an
+    // unreadable file.
     [[nodiscard]] static QString internetDateText(const QDateTime& date, const QString& key);
 
     [[noreturn]] static void fail(const QString& key, const QString& expectation);

@@ -5,6 +5,7 @@
 #include "common/Error.h"
 #include "stores/ProfileService.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
@@ -36,6 +37,57 @@ DockProfile sampleProfile(std::optional<QByteArray> plistData) {
     profile.minimizeEffect = MinimizeEffect::suck;
     profile.plistData = std::move(plistData);
     return profile;
+}
+
+// A profiles file as a hand, an older version or a damaged disk might leave it: each value usually
+// one a user could have (dates at the ends of the calendar and escapes included), now and then an odd
+// one, and now and then a key missing, so that a fair share of the files decode.
+QByteArray generatedProfilesFile(QRandomGenerator& random) {
+    using Values = QByteArrayList;
+    const auto pick = [&](const Values& usual, const Values& odd) {
+        const Values& from = random.bounded(32) == 0 ? odd : usual;
+        return from.at(random.bounded(from.size()));
+    };
+    const Values texts{"\"Work\"", "\"Caf\\u00e9 \\\"Corner\\\"\"", "\"\"", "\"a\\u0000b\"",
+                       "\"\\ud83d\\ude00\""};
+    const Values numbers{
+        "48", "48.0", "4.8e1", "-0", "9007199254740993", "9223372036854775807", "-9223372036854775808"};
+    const Values booleans{"true", "false"};
+    const QList<std::tuple<QByteArray, Values, Values>> fields{
+        {"id",
+         {"\"9f1c6b2e-4d3a-4b8e-9c71-2a5f0e8d3b47\"", "\"00000000-0000-0000-0000-000000000000\""},
+         {"\"{9f1c6b2e-4d3a-4b8e-9c71-2a5f0e8d3b47}\""}},
+        {"name", texts, {"\"\\ud800\"", "7"}},
+        {"icon", texts, {"\"\\udc00x\""}},
+        {"createdAt",
+         {"\"2025-03-14T09:30:05Z\"", "\"2025-03-14T09:30:05+14:00\"", "\"9999-12-31T23:59:59-01:00\"",
+          "\"9999-12-31T23:59:59Z\"", "\"0001-01-01T00:30:00+01:00\"", "\"0001-01-01T00:00:00Z\"",
+          "\"2025-03-14T24:00:00Z\""},
+         {"\"2024-02-30T10:00:00Z\"", "\"2025-03-14T23:59:60Z\"", "\"2025-03-14T09:30:05.5Z\""}},
+        {"dockSize", numbers, {"0.5", "1e300", "\"48\""}},
+        {"magnificationSize", numbers, {"9223372036854775808"}},
+        {"orientation", {"\"left\"", "\"bottom\"", "\"right\""}, {"\"Left\""}},
+        {"minimizeEffect", {"\"genie\"", "\"scale\"", "\"suck\""}, {"null"}},
+        {"plistData", {"\"PGRpY3QvPg==\"", "\"\"", "\"QR==\"", "null"}, {"\"QQ\"", "\"*\""}},
+        {"color", texts, {"[]"}},
+        {"magnification", booleans, {"0"}},
+        {"autoHide", booleans, {"null"}},
+        {"fastAutoHide", booleans, {}},
+        {"showRecentApps", booleans, {}},
+        {"minimizeToApplication", booleans, {}},
+        {"showHidden", booleans, {}},
+        {"showOnlyRunningApps", booleans, {}},
+        {"showProcessIndicators", booleans, {}}};
+    QByteArrayList profiles;
+    for (int count = random.bounded(1, 4); count > 0; --count) {
+        QByteArrayList members;
+        for (const auto& [key, usual, odd] : fields)
+            members.append('"' + key + "\":" + pick(usual, odd.isEmpty() ? usual : odd));
+        if (random.bounded(32) == 0)
+            members.removeAt(random.bounded(members.size()));
+        profiles.append('{' + members.join(',') + '}');
+    }
+    return '[' + profiles.join(',') + ']';
 }
 
 QString defaults(const ShellService& shell, QStringList arguments) {
@@ -119,6 +171,30 @@ private Q_SLOTS:
         QVERIFY(text.contains(u"\"++//PGRpY3QvPg==\""_s));
         QVERIFY(text.count(u'\n') > 17);
         QCOMPARE(service.loadProfiles(), QList{sampleProfile(QByteArray("\xfb\xef\xff<dict/>", 10))});
+    }
+
+    // A file the reader accepts but the writer cannot put back would be set aside at the next save,
+    // and the profiles would vanish.
+    void everyAcceptedFileIsWrittenBackAsRead() {
+        TestHome home;
+        const ProfileService service = serviceFor(home.platform());
+        QRandomGenerator random(20250314);
+        int accepted = 0;
+        for (int round = 0; round < 1000; ++round) {
+            const QByteArray file = generatedProfilesFile(random);
+            write(service.profilesFile(), file);
+            const QList<DockProfile> profiles = service.loadProfiles();
+            if (profiles.isEmpty())
+                continue;
+            ++accepted;
+            service.saveProfiles(profiles);
+            const QByteArray written = content(service.profilesFile());
+            QCOMPARE(service.loadProfiles(), profiles);
+            service.saveProfiles(service.loadProfiles());
+            QVERIFY2(content(service.profilesFile()) == written, file.constData());
+        }
+        // The property says nothing unless a fair share of the files were accepted.
+        QVERIFY2(accepted > 100, qPrintable(QString::number(accepted)));
     }
 
     void exportThenImportGivesANewIdentity() {
