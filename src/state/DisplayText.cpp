@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#include "DisplayText.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+QStringList DisplayText::badges(const DockConfiguration& configuration) {
+    QString edge = rawValue(configuration.orientation);
+    edge[0] = edge[0].toUpper();
+    QStringList texts{u"Size %1px"_s.arg(configuration.dockSize), edge};
+    if (configuration.autoHide)
+        texts.append(u"Auto-hide"_s);
+    return texts;
+}
+
+QString DisplayText::mediumDate(const QDate& date, const QLocale& locale) {
+    // Qt knows only a long and a short style. The long one without its weekday and with abbreviated
+    // month names is the medium one in the locales that have one ("Mar 14, 2025", "14 mars 2025").
+    static const QRegularExpression weekday(u"\\s*,?\\s*dddd[,.]?\\s*"_s);
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    format.replace(weekday, u" "_s);
+    format.replace(u"MMMM"_s, u"MMM"_s);
+    return locale.toString(date, format.trimmed());
+}
+
+QString DisplayText::backupName(const QString& fileName, const QLocale& locale) {
+    const QString withoutExtension = QFileInfo(fileName).completeBaseName();
+    QString stamp = withoutExtension;
+    stamp.remove(u"com.apple.dock.backup."_s);
+    const QStringList pieces = stamp.split(u'-', Qt::SkipEmptyParts);
+    if (pieces.size() != 2)
+        return withoutExtension;
+    const QDate date = QDate::fromString(pieces.first(), u"yyyyMMdd"_s);
+    if (!date.isValid())
+        return withoutExtension;
+    // The time is shown as the name has it, without being checked.
+    const QString& time = pieces.last();
+    return mediumDate(date, locale) + u" at "_s + time.left(2) + u':' + time.mid(2, 2) + u':' + time.mid(4);
+}
+
+QString DisplayText::accent(const QString& icon) {
+    if (icon == u"terminal"_s)
+        return u"green"_s;
+    if (icon == u"display"_s)
+        return u"purple"_s;
+    if (icon == u"bolt.fill"_s)
+        return u"orange"_s;
+    return u"blue"_s;
+}
