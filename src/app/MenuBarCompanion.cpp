@@ -4,11 +4,20 @@
 #include "AppIcon.h"
 #include "platform/Updater.h"
 #include "state/DockViewModel.h"
+#include "stores/DockPreset.h"
 
 #include <QAction>
 #include <QSystemTrayIcon>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString idText(const QUuid& id) {
+    return id.toString(QUuid::WithoutBraces);
+}
+
+} // namespace
 
 MenuBarCompanion::MenuBarCompanion(DockViewModel& viewModel, Updater& updater, LaunchAtLogin launchAtLogin,
                                    QObject* parent)
@@ -28,11 +37,9 @@ void MenuBarCompanion::buildMenu() {
     m_menu.addSeparator();
 
     auto* presets = new QMenu(u"Apply Preset"_s, &m_menu);
-    for (const QVariant& entry : m_viewModel.presetList()) {
-        const QVariantMap preset = entry.toMap();
-        const QString id = preset.value(u"id"_s).toString();
-        presets->addAction(preset.value(u"name"_s).toString(), this,
-                           [this, id] { m_viewModel.performApplyPreset(id); });
+    for (const DockPreset& preset : DockPreset::builtInPresets()) {
+        presets->addAction(preset.name, this,
+                           [this, id = idText(preset.id)] { m_viewModel.applyPreset(id); });
     }
     m_presetItem = m_menu.addMenu(presets);
     rebuildProfileItem();
@@ -45,11 +52,10 @@ void MenuBarCompanion::buildMenu() {
     connect(&m_viewModel, &DockViewModel::isAutoHideEnabledChanged, m_autoHideItem,
             [this] { m_autoHideItem->setChecked(m_viewModel.isAutoHideEnabled()); });
     connect(m_autoHideItem, &QAction::triggered, this,
-            [this](bool checked) { m_viewModel.changeAutoHide(checked); });
+            [this](bool checked) { m_viewModel.applyAutoHide(checked); });
 
-    m_menu.addAction(u"Add Spacer"_s, this,
-                     [this] { m_viewModel.performAddSpacer(u"standard"_s, u"apps"_s); });
-    m_menu.addAction(u"Backup Dock Now"_s, this, [this] { m_viewModel.performCreateBackup(); });
+    m_menu.addAction(u"Add Spacer"_s, this, [this] { m_viewModel.addSpacer(u"standard"_s, u"apps"_s); });
+    m_menu.addAction(u"Backup Dock Now"_s, this, [this] { m_viewModel.createBackup(); });
     m_menu.addSeparator();
 
     m_launchAtLoginItem = m_menu.addAction(u"Launch at Login"_s);
@@ -68,17 +74,15 @@ void MenuBarCompanion::buildMenu() {
 
 void MenuBarCompanion::rebuildProfileItem() {
     QAction* replacement = nullptr;
-    const QVariantList profiles = m_viewModel.profileList();
+    const QList<DockProfile>& profiles = m_viewModel.profiles()->profiles();
     if (profiles.isEmpty()) {
         replacement = new QAction(u"No profiles saved"_s, &m_menu);
         replacement->setEnabled(false);
     } else {
         auto* submenu = new QMenu(u"Apply Profile"_s, &m_menu);
-        for (const QVariant& entry : profiles) {
-            const QVariantMap profile = entry.toMap();
-            const QString id = profile.value(u"id"_s).toString();
-            submenu->addAction(profile.value(u"name"_s).toString(), this,
-                               [this, id] { m_viewModel.applyProfile(id); });
+        for (const DockProfile& profile : profiles) {
+            submenu->addAction(profile.name, this,
+                               [this, id = idText(profile.id)] { m_viewModel.applyProfile(id); });
         }
         replacement = submenu->menuAction();
     }

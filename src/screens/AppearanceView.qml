@@ -43,7 +43,7 @@ ScreenPage {
             { value: "right", text: "Right", icon: "align.horizontal.right" }
         ]
         currentValue: DockViewModel.dockPosition
-        onActivated: value => DockViewModel.changeDockPosition(value)
+        onActivated: value => DockViewModel.applyDockPosition(value)
     }
 
     SectionTitle {
@@ -62,7 +62,7 @@ ScreenPage {
         step: 1
         unit: "px"
         onValueEdited: value => DockViewModel.dockSize = value
-        onCommit: DockViewModel.commitDockSize()
+        onCommit: DockViewModel.applyDockSize()
     }
 
     SectionTitle {
@@ -76,7 +76,7 @@ ScreenPage {
         subtitle: "Enlarge icons when hovering over the Dock."
         icon: "magnifyingglass"
         isOn: DockViewModel.isMagnificationEnabled
-        onChange: value => DockViewModel.changeMagnification(value)
+        onChange: value => DockViewModel.applyMagnification(value)
     }
 
     // Slides down from under the toggle while fading in, and back up while fading out.
@@ -113,7 +113,7 @@ ScreenPage {
             step: 1
             unit: "px"
             onValueEdited: value => DockViewModel.magnificationSize = value
-            onCommit: DockViewModel.commitMagnificationSize()
+            onCommit: DockViewModel.applyMagnificationSize()
         }
     }
 
@@ -131,6 +131,6 @@ ScreenPage {
             { value: "suck", text: "Suck" }
         ]
         currentValue: DockViewModel.minimizeEffect
-        onActivated: value => DockViewModel.changeMinimizeEffect(value)
+        onActivated: value => DockViewModel.applyMinimizeEffect(value)
     }
 }

@@ -19,49 +19,49 @@ ScreenPage {
             subtitle: "Hide the Dock until your pointer reaches its edge.",
             icon: "arrow.down.to.line.compact",
             field: "isAutoHideEnabled",
-            change: "changeAutoHide"
+            change: "applyAutoHide"
         },
         {
             title: "Fast Auto-hide",
             subtitle: "Eliminate the show/hide animation delay.",
             icon: "speedometer",
             field: "fastAutoHide",
-            change: "changeFastAutoHide"
+            change: "applyFastAutoHide"
         },
         {
             title: "Show Only Running Apps",
             subtitle: "Display only open apps, like a classic taskbar.",
             icon: "app.badge",
             field: "showOnlyRunningApps",
-            change: "changeShowOnlyRunningApps"
+            change: "applyShowOnlyRunningApps"
         },
         {
             title: "Dim Hidden Apps",
             subtitle: "Apps hidden with ⌘H appear translucent in the Dock.",
             icon: "eye.slash.fill",
             field: "dimHiddenApps",
-            change: "changeDimHiddenApps"
+            change: "applyDimHiddenApps"
         },
         {
             title: "Show Running Indicators",
             subtitle: "Display dots under apps that are currently open.",
             icon: "circle.fill",
             field: "showRunningIndicators",
-            change: "changeShowRunningIndicators"
+            change: "applyShowRunningIndicators"
         },
         {
             title: "Minimize into App Icon",
             subtitle: "Keep the Dock clean — no separate minimized window tiles.",
             icon: "arrow.down.right.and.arrow.up.left",
             field: "minimizeIntoAppIcon",
-            change: "changeMinimizeIntoAppIcon"
+            change: "applyMinimizeIntoAppIcon"
         },
         {
             title: "Hide Recent Apps",
             subtitle: "Remove the recent apps section from the Dock.",
             icon: "clock.fill",
             field: "hideRecentApps",
-            change: "changeHideRecentApps"
+            change: "applyHideRecentApps"
         }
     ]
 

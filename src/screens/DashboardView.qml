@@ -21,15 +21,15 @@ ScreenPage {
             key: "addSpacer", title: "Add Spacer",
             subtitle: "Insert a standard separator into the apps section.",
             icon: "rectangle.split.3x1.fill", color: Theme.blue,
-            action: () => DockViewModel.performAddSpacer("standard", "apps")
+            action: () => DockViewModel.addSpacer("standard", "apps")
         },
         {
             key: "cleanDock", title: "Clean Dock",
             subtitle: "Hide recents and minimize windows into app icons.",
             icon: "wand.and.stars", color: Theme.indigo,
             action: () => {
-                DockViewModel.changeHideRecentApps(true)
-                DockViewModel.changeMinimizeIntoAppIcon(true)
+                DockViewModel.applyHideRecentApps(true)
+                DockViewModel.applyMinimizeIntoAppIcon(true)
             }
         },
         {
@@ -37,21 +37,21 @@ ScreenPage {
             subtitle: "Enable auto-hide with instant show/hide speed.",
             icon: "speedometer", color: Theme.green,
             action: () => {
-                DockViewModel.changeAutoHide(true)
-                DockViewModel.changeFastAutoHide(true)
+                DockViewModel.applyAutoHide(true)
+                DockViewModel.applyFastAutoHide(true)
             }
         },
         {
             key: "dimHiddenApps", title: "Dim Hidden Apps",
             subtitle: "Show hidden apps as translucent in the Dock.",
             icon: "eye.slash.fill", color: Theme.purple,
-            action: () => DockViewModel.changeDimHiddenApps(true)
+            action: () => DockViewModel.applyDimHiddenApps(true)
         },
         {
             key: "backupDock", title: "Backup Dock",
             subtitle: "Save your current Dock layout to a local file.",
             icon: "externaldrive.badge.plus", color: Theme.orange,
-            action: () => DockViewModel.performCreateBackup()
+            action: () => DockViewModel.createBackup()
         },
         {
             key: "developerMode", title: "Developer Mode",
@@ -62,9 +62,11 @@ ScreenPage {
     ]
 
     function applyPresetNamed(name) {
-        for (const preset of DockViewModel.presets) {
+        const presets = DockViewModel.presets
+        for (let row = 0; row < presets.count; ++row) {
+            const preset = presets.get(row)
             if (preset.name === name) {
-                DockViewModel.performApplyPreset(preset.id)
+                DockViewModel.applyPreset(preset.presetId)
                 return
             }
         }

@@ -49,3 +49,15 @@ QString DisplayText::accent(const QString& icon) {
         return u"orange"_s;
     return u"blue"_s;
 }
+
+QString DisplayText::recentStackTitle(RecentStackType type) {
+    switch (type) {
+    case RecentStackType::applications:
+        return u"Recent Applications"_s;
+    case RecentStackType::documents:
+        return u"Recent Documents"_s;
+    case RecentStackType::servers:
+        return u"Recent Servers"_s;
+    }
+    return {};
+}

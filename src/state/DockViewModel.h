@@ -1,79 +1,53 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "BackupLibrary.h"
+#include "DockSettings.h"
+#include "OperationRunner.h"
+#include "PresetListModel.h"
+#include "ProfileLibrary.h"
+#include "ScheduleLibrary.h"
+#include "ScheduleRunner.h"
 #include "dock/DockService.h"
 #include "platform/Platform.h"
-#include "stores/BackupService.h"
-#include "stores/DockPreset.h"
-#include "stores/DockProfile.h"
-#include "stores/DockSchedule.h"
 #include "stores/PresetService.h"
-#include "stores/ProfileService.h"
-#include "stores/ScheduleStore.h"
-
-#include "ScheduleRunner.h"
-#include "TaskKeeper.h"
 
 #include <QCoro/QCoroTask>
 #include <QDateTime>
-#include <QObject>
-#include <QStringList>
-#include <QTimer>
 #include <QUrl>
-#include <QVariantList>
 
 #include <functional>
-#include <optional>
 
-// The one observable application state: everything the window and the menu show, and every user
-// operation with its outcome reported through the status line.
+// The one observable application state: the Dock's settings, the lists the screens show, and every
+// user operation with its outcome in the status line. It joins the parts that do the work: the
+// operation runner, the settings, and the preset, profile, schedule and backup lists.
+//
+// Every operation QML and the menu call is named for the operation it starts, starts it at once and
+// reports its outcome itself; none returns anything. Rows are named by the identity their model
+// gives them (its "presetId", "profileId", "scheduleId" or "path" role). An operation on a profile
+// or schedule that is no longer listed reports that in the status line.
 //
 // It lives for the whole process. Operations still running when it is destroyed would resume into a
 // destroyed object, so whoever destroys it early (a test) lets them end first.
-class DockViewModel : public QObject {
+class DockViewModel : public DockSettings {
     Q_OBJECT
-    Q_PROPERTY(double dockSize READ dockSize WRITE setDockSize NOTIFY dockSizeChanged)
-    Q_PROPERTY(double magnificationSize READ magnificationSize WRITE setMagnificationSize NOTIFY
-                   magnificationSizeChanged)
-    Q_PROPERTY(bool isAutoHideEnabled READ isAutoHideEnabled WRITE setIsAutoHideEnabled NOTIFY
-                   isAutoHideEnabledChanged)
-    Q_PROPERTY(bool isMagnificationEnabled READ isMagnificationEnabled WRITE setIsMagnificationEnabled NOTIFY
-                   isMagnificationEnabledChanged)
-    Q_PROPERTY(bool showOnlyRunningApps READ showOnlyRunningApps WRITE setShowOnlyRunningApps NOTIFY
-                   showOnlyRunningAppsChanged)
-    Q_PROPERTY(bool dimHiddenApps READ dimHiddenApps WRITE setDimHiddenApps NOTIFY dimHiddenAppsChanged)
-    Q_PROPERTY(bool showRunningIndicators READ showRunningIndicators WRITE setShowRunningIndicators NOTIFY
-                   showRunningIndicatorsChanged)
-    Q_PROPERTY(bool minimizeIntoAppIcon READ minimizeIntoAppIcon WRITE setMinimizeIntoAppIcon NOTIFY
-                   minimizeIntoAppIconChanged)
-    Q_PROPERTY(bool hideRecentApps READ hideRecentApps WRITE setHideRecentApps NOTIFY hideRecentAppsChanged)
-    Q_PROPERTY(bool fastAutoHide READ fastAutoHide WRITE setFastAutoHide NOTIFY fastAutoHideChanged)
-    // Raw values: "left", "bottom", "right".
-    Q_PROPERTY(QString dockPosition READ dockPositionRawValue WRITE setDockPositionRawValue NOTIFY
-                   dockPositionChanged)
-    // Raw values: "genie", "scale", "suck".
-    Q_PROPERTY(QString minimizeEffect READ minimizeEffectRawValue WRITE setMinimizeEffectRawValue NOTIFY
-                   minimizeEffectChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(bool isWorking READ isWorking NOTIFY isWorkingChanged)
     // Empty while there is no error; the window's alert clears it.
     Q_PROPERTY(QString lastError READ lastError WRITE setLastError NOTIFY lastErrorChanged)
-    // Absolute paths of the backup files, newest first.
-    Q_PROPERTY(QStringList backups READ backups NOTIFY backupsChanged)
-    // Each profile as a map: id (text without braces), name, icon, createdAt, hasPlistData and the
-    // twelve settings under their configuration names (orientation and minimizeEffect as raw values).
-    Q_PROPERTY(QVariantList profiles READ profileList NOTIFY profilesChanged)
-    // Each schedule as a map: id, profileID, hour, minute, days (raw numbers, Sunday first),
-    // isEnabled, lastAppliedDate (absent when never applied), timeString and daysSummary.
-    Q_PROPERTY(QVariantList schedules READ scheduleList NOTIFY schedulesChanged)
     Q_PROPERTY(QString lastScheduleApplied READ lastScheduleApplied NOTIFY lastScheduleAppliedChanged)
-    // The built-in presets as maps: id, name, description, icon and the twelve settings.
-    Q_PROPERTY(QVariantList presets READ presetList CONSTANT)
+    // The built-in presets, in catalogue order.
+    Q_PROPERTY(PresetListModel* presets READ presets CONSTANT)
+    // The saved profiles, newest first.
+    Q_PROPERTY(ProfileListModel* profiles READ profiles CONSTANT)
+    // The weekly schedules, in their stored order.
+    Q_PROPERTY(ScheduleListModel* schedules READ schedules CONSTANT)
+    // The backup files, newest first; listed when the Backup & Restore screen asks.
+    Q_PROPERTY(BackupListModel* backups READ backups CONSTANT)
 
 public:
     using Clock = std::function<QDateTime()>;
-    // Builds the operation a `perform` runs; called once, after the busy state is shown.
-    using Action = std::function<QCoro::Task<>()>;
+    using Action = OperationRunner::Action;
 
     // Loads profiles and schedules, starts reading the live Dock and starts the schedule runner.
     // `clock` gives the local "now" the runner matches schedules against.
@@ -81,209 +55,101 @@ public:
                            QObject* parent = nullptr);
     ~DockViewModel() override;
 
-    // Published state.
-    [[nodiscard]] double dockSize() const { return m_dockSize; }
-    void setDockSize(double value);
-    [[nodiscard]] double magnificationSize() const { return m_magnificationSize; }
-    void setMagnificationSize(double value);
-    [[nodiscard]] bool isAutoHideEnabled() const { return m_isAutoHideEnabled; }
-    void setIsAutoHideEnabled(bool value);
-    [[nodiscard]] bool isMagnificationEnabled() const { return m_isMagnificationEnabled; }
-    void setIsMagnificationEnabled(bool value);
-    [[nodiscard]] bool showOnlyRunningApps() const { return m_showOnlyRunningApps; }
-    void setShowOnlyRunningApps(bool value);
-    [[nodiscard]] bool dimHiddenApps() const { return m_dimHiddenApps; }
-    void setDimHiddenApps(bool value);
-    [[nodiscard]] bool showRunningIndicators() const { return m_showRunningIndicators; }
-    void setShowRunningIndicators(bool value);
-    [[nodiscard]] bool minimizeIntoAppIcon() const { return m_minimizeIntoAppIcon; }
-    void setMinimizeIntoAppIcon(bool value);
-    [[nodiscard]] bool hideRecentApps() const { return m_hideRecentApps; }
-    void setHideRecentApps(bool value);
-    [[nodiscard]] bool fastAutoHide() const { return m_fastAutoHide; }
-    void setFastAutoHide(bool value);
-    [[nodiscard]] DockPosition dockPosition() const { return m_dockPosition; }
-    void setDockPosition(DockPosition value);
-    [[nodiscard]] QString dockPositionRawValue() const;
-    void setDockPositionRawValue(const QString& raw);
-    [[nodiscard]] MinimizeEffect minimizeEffect() const { return m_minimizeEffect; }
-    void setMinimizeEffect(MinimizeEffect value);
-    [[nodiscard]] QString minimizeEffectRawValue() const;
-    void setMinimizeEffectRawValue(const QString& raw);
-    [[nodiscard]] const QString& statusMessage() const { return m_statusMessage; }
-    [[nodiscard]] bool isWorking() const { return m_isWorking; }
-    [[nodiscard]] const QString& lastError() const { return m_lastError; }
-    void setLastError(const QString& value);
-    [[nodiscard]] const QStringList& backups() const { return m_backups; }
-    void setBackups(const QStringList& value);
-    [[nodiscard]] const QList<DockProfile>& profiles() const { return m_profiles; }
-    [[nodiscard]] const QList<DockSchedule>& schedules() const { return m_schedules; }
+    [[nodiscard]] const QString& statusMessage() const { return m_runner.statusMessage(); }
+    [[nodiscard]] bool isWorking() const { return m_runner.isWorking(); }
+    [[nodiscard]] const QString& lastError() const { return m_runner.lastError(); }
+    void setLastError(const QString& value) { m_runner.setLastError(value); }
     [[nodiscard]] const QString& lastScheduleApplied() const { return m_lastScheduleApplied; }
-    [[nodiscard]] QVariantList profileList() const;
-    [[nodiscard]] QVariantList scheduleList() const;
-    [[nodiscard]] QVariantList presetList() const;
+    [[nodiscard]] PresetListModel* presets() { return &m_presets; }
+    [[nodiscard]] ProfileListModel* profiles() { return m_profiles.model(); }
+    [[nodiscard]] ScheduleListModel* schedules() { return m_schedules.model(); }
+    [[nodiscard]] BackupListModel* backups() { return m_backups.model(); }
 
-    // Services; they hold no state, so these instances behave like the ones inside the preset and
-    // profile services.
-    [[nodiscard]] const DockService& dockService() const { return m_dockService; }
-    [[nodiscard]] const BackupService& backupService() const { return m_backupService; }
-    [[nodiscard]] const PresetService& presetService() const { return m_presetService; }
-    [[nodiscard]] const ProfileService& profileService() const { return m_profileService; }
-    [[nodiscard]] const ScheduleStore& scheduleStore() const { return m_scheduleStore; }
+    // Services; they hold no state, so these instances behave like the ones inside the others.
+    [[nodiscard]] const BackupService& backupService() const { return m_backups.service(); }
+    [[nodiscard]] const ProfileService& profileService() const { return m_profiles.service(); }
 
     // Shows the busy state and clears the error at once, runs the action, then reports its outcome:
-    // the success message, or the error's description and "Something went wrong.". The busy state
-    // ends when the last running operation ends.
+    // the success message, or the error's description and "Something went wrong.".
     void perform(QString successMessage, Action action);
-
-    // Operations a caller runs inside `perform`; each writes the Dock once and changes no published
-    // property.
-    [[nodiscard]] QCoro::Task<> applyDockSize();
-    [[nodiscard]] QCoro::Task<> applyMagnificationSize();
-    [[nodiscard]] QCoro::Task<> applyMagnification(bool enabled);
-    [[nodiscard]] QCoro::Task<> applyAutoHide(bool enabled);
-    [[nodiscard]] QCoro::Task<> applyFastAutoHide(bool enabled);
-    [[nodiscard]] QCoro::Task<> applyShowOnlyRunningApps(bool enabled);
-    [[nodiscard]] QCoro::Task<> applyDimHiddenApps(bool enabled);
-    [[nodiscard]] QCoro::Task<> applyShowRunningIndicators(bool enabled);
-    [[nodiscard]] QCoro::Task<> applyMinimizeIntoAppIcon(bool enabled);
-    [[nodiscard]] QCoro::Task<> applyHideRecentApps(bool hidden);
-    [[nodiscard]] QCoro::Task<> applyDockPosition(DockPosition position);
-    [[nodiscard]] QCoro::Task<> applyMinimizeEffect(MinimizeEffect effect);
-    [[nodiscard]] QCoro::Task<> addSpacer(DockSpacerType type, DockSection section);
-
-    // Library operations a caller runs inside `perform`.
-    [[nodiscard]] QCoro::Task<> applyPreset(DockPreset preset);
-    [[nodiscard]] QCoro::Task<> deleteProfile(DockProfile profile);
-    [[nodiscard]] QCoro::Task<> exportProfile(DockProfile profile, QString destinationFile);
-    [[nodiscard]] QCoro::Task<> importProfile(QString sourceFile);
-    [[nodiscard]] QCoro::Task<> createBackup();
-    [[nodiscard]] QCoro::Task<> restoreBackup(QString backupFile);
-    [[nodiscard]] QCoro::Task<> resetDock();
-
-    // Operations that report through `perform` themselves.
-    void addRecentStack(RecentStackType type);
-    void applyProfile(const DockProfile& profile);
-    void renameProfile(const DockProfile& profile, const QString& newName);
-    // Schedule edits are kept and shown even when the file cannot be written; that failure is
-    // reported in the status line and through lastError, since the change will not survive a restart.
-    void addSchedule(const DockSchedule& schedule);
-    void updateSchedule(const DockSchedule& schedule);
-    void deleteSchedule(const QUuid& id);
 
     // One tick of the schedule runner: applies the first due schedule's profile, if any.
     void checkSchedules();
 
-    // Entry points for QML and the menu. Settings changes store the value, then perform the write
-    // with "Dock updated successfully."; the perform* calls run the operation of the same name with
-    // the message every caller uses.
-    Q_INVOKABLE void changeMagnification(bool enabled);
-    Q_INVOKABLE void changeAutoHide(bool enabled);
-    Q_INVOKABLE void changeFastAutoHide(bool enabled);
-    Q_INVOKABLE void changeShowOnlyRunningApps(bool enabled);
-    Q_INVOKABLE void changeDimHiddenApps(bool enabled);
-    Q_INVOKABLE void changeShowRunningIndicators(bool enabled);
-    Q_INVOKABLE void changeMinimizeIntoAppIcon(bool enabled);
-    Q_INVOKABLE void changeHideRecentApps(bool hidden);
-    Q_INVOKABLE void changeDockPosition(const QString& position);
-    Q_INVOKABLE void changeMinimizeEffect(const QString& effect);
-    // Sliders store their value while dragging and commit once, when released.
-    Q_INVOKABLE void commitDockSize();
-    Q_INVOKABLE void commitMagnificationSize();
-    // type "standard" or "small"; section "apps" or "others".
-    Q_INVOKABLE void performAddSpacer(const QString& type, const QString& section);
+    // Tiles. `type` "standard" or "small"; `section` "apps" or "others".
+    Q_INVOKABLE void addSpacer(const QString& type, const QString& section);
     // 1 applications, 2 documents, 4 servers.
-    Q_INVOKABLE void addRecentStack(int rawType);
-    Q_INVOKABLE void performApplyPreset(const QString& presetId);
+    Q_INVOKABLE void addRecentStack(int type);
+
+    // Applies the preset and shows its settings, with "'<name>' applied.".
+    Q_INVOKABLE void applyPreset(const QString& presetId);
+
+    // A blank name becomes "Untitled Profile".
     Q_INVOKABLE void captureProfile(const QString& name, const QString& icon);
+    // Applies the profile and shows its settings.
     Q_INVOKABLE void applyProfile(const QString& profileId);
+    // A blank name changes nothing and reports nothing.
     Q_INVOKABLE void renameProfile(const QString& profileId, const QString& newName);
-    Q_INVOKABLE void performDeleteProfile(const QString& profileId);
-    Q_INVOKABLE void performExportProfile(const QString& profileId, const QUrl& destination);
-    Q_INVOKABLE void performImportProfile(const QUrl& source);
-    Q_INVOKABLE void performCreateBackup();
-    Q_INVOKABLE void performRestoreBackup(const QString& backupFile);
-    Q_INVOKABLE void performResetDock();
-    // A map in the form of `schedules`' entries; a missing id makes a new schedule.
-    Q_INVOKABLE void addSchedule(const QVariantMap& schedule);
-    Q_INVOKABLE void updateSchedule(const QVariantMap& schedule);
-    Q_INVOKABLE void deleteSchedule(const QString& scheduleId);
-    // The screens reload their lists each time they appear.
+    Q_INVOKABLE void deleteProfile(const QString& profileId);
+    // A location that is not a local file (a dialog that yielded none) does nothing.
+    Q_INVOKABLE void exportProfile(const QString& profileId, const QUrl& destination);
+    Q_INVOKABLE void importProfile(const QUrl& source);
+    // The Profiles screen shows the file as it is each time it appears.
     Q_INVOKABLE void reloadProfiles();
+
+    // Schedules change at once, with no status message; a change that cannot be saved stays listed
+    // and its failure shows in the status line. `days` holds 1 (Sunday) to 7 (Saturday); a schedule
+    // needs a profile, which need not be listed.
+    Q_INVOKABLE void addSchedule(const QString& profileId, int hour, int minute, const QList<int>& days,
+                                 bool isEnabled);
+    // The editor's save: an empty `profileId` keeps the schedule's profile, and the schedule may fire
+    // again in its next minute even if it fired in this one.
+    Q_INVOKABLE void updateSchedule(const QString& scheduleId, const QString& profileId, int hour, int minute,
+                                    const QList<int>& days, bool isEnabled);
+    // The card's switch: changes nothing else.
+    Q_INVOKABLE void setScheduleEnabled(const QString& scheduleId, bool isEnabled);
+    Q_INVOKABLE void deleteSchedule(const QString& scheduleId);
+    // The Schedules screen shows the file as it is each time it appears.
     Q_INVOKABLE void reloadSchedules();
+
+    // With "Backup created successfully."; the new backup is listed first.
+    Q_INVOKABLE void createBackup();
+    // With "Dock restored from backup.". Backups are named by their model's "path".
+    Q_INVOKABLE void restoreBackup(const QString& path);
+    // With "Dock reset to Apple defaults.".
+    Q_INVOKABLE void resetDock();
     // Neither reports anything: a folder that cannot be listed shows as no backups, and a backup that
     // cannot be deleted stays listed.
     Q_INVOKABLE void reloadBackups();
-    Q_INVOKABLE void deleteBackup(const QString& backupFile);
+    Q_INVOKABLE void deleteBackup(const QString& path);
 
 Q_SIGNALS:
-    void dockSizeChanged();
-    void magnificationSizeChanged();
-    void isAutoHideEnabledChanged();
-    void isMagnificationEnabledChanged();
-    void showOnlyRunningAppsChanged();
-    void dimHiddenAppsChanged();
-    void showRunningIndicatorsChanged();
-    void minimizeIntoAppIconChanged();
-    void hideRecentAppsChanged();
-    void fastAutoHideChanged();
-    void dockPositionChanged();
-    void minimizeEffectChanged();
     void statusMessageChanged();
     void isWorkingChanged();
     void lastErrorChanged();
-    void backupsChanged();
-    void profilesChanged();
-    void schedulesChanged();
     void lastScheduleAppliedChanged();
 
+protected:
+    void writeToDock(DockWrite write) override;
+
 private:
-    void updateSettings(const DockConfiguration& configuration);
     [[nodiscard]] QCoro::Task<> loadCurrentSettings();
-    [[nodiscard]] QCoro::Task<> runOperation(QString successMessage, Action action);
-    [[nodiscard]] QCoro::Task<> captureAndStoreProfile(QString name, QString icon);
-    [[nodiscard]] QCoro::Task<> applyAndPublishProfile(DockProfile profile);
-    [[nodiscard]] QCoro::Task<> renameStoredProfile(QUuid id, QString newName);
+    [[nodiscard]] QCoro::Task<> applyPresetAndShow(DockPreset preset);
+    [[nodiscard]] QCoro::Task<> applyProfileAndShow(DockProfile profile);
     [[nodiscard]] QCoro::Task<> applyScheduledProfile(DockProfile profile, QString name);
-    // Saves, then publishes whatever the save did; `reportFailure` puts a failed save into lastError.
-    void storeSchedules(const QList<DockSchedule>& schedules, bool reportFailure);
-    [[nodiscard]] std::optional<DockProfile> profileWithId(const QString& profileId) const;
-    void setStatusMessage(const QString& value);
-    void setIsWorking(bool value);
-    void setProfiles(const QList<DockProfile>& value);
-    void setSchedules(const QList<DockSchedule>& value);
+    [[nodiscard]] std::optional<DockProfile> listedProfile(const QString& profileId);
+    void report(const std::optional<QString>& failure);
     void setLastScheduleApplied(const QString& value);
 
-    Platform m_platform;
     Clock m_clock;
+    OperationRunner m_runner;
     DockService m_dockService;
-    BackupService m_backupService;
     PresetService m_presetService;
-    ProfileService m_profileService;
-    ScheduleStore m_scheduleStore;
-
-    double m_dockSize = 48;
-    double m_magnificationSize = 96;
-    bool m_isAutoHideEnabled = false;
-    bool m_isMagnificationEnabled = false;
-    bool m_showOnlyRunningApps = false;
-    bool m_dimHiddenApps = false;
-    bool m_showRunningIndicators = true;
-    bool m_minimizeIntoAppIcon = true;
-    bool m_hideRecentApps = true;
-    bool m_fastAutoHide = false;
-    DockPosition m_dockPosition = DockPosition::bottom;
-    MinimizeEffect m_minimizeEffect = MinimizeEffect::genie;
-    QString m_statusMessage;
-    bool m_isWorking = false;
-    QString m_lastError;
-    QStringList m_backups;
-    QList<DockProfile> m_profiles;
-    QList<DockSchedule> m_schedules;
+    ProfileLibrary m_profiles;
+    ScheduleLibrary m_schedules;
+    BackupLibrary m_backups;
+    PresetListModel m_presets;
     QString m_lastScheduleApplied;
-
-    int m_runningOperations = 0;
-    TaskKeeper m_tasks;
     // Last, so that it stops before anything it reaches goes away.
     ScheduleRunner m_scheduleRunner;
 };

@@ -65,7 +65,7 @@ ScreenTestCase {
     function test_statusBarWhileAnOperationRuns() {
         const content = createContent()
         const message = child(content, "statusMessage")
-        DockViewModel.performAddSpacer("standard", "apps")
+        DockViewModel.addSpacer("standard", "apps")
         // The script runs in another process, so the operation cannot have ended yet.
         verify(DockViewModel.isWorking)
         verify(child(content, "statusSpinner").running)
@@ -94,7 +94,7 @@ ScreenTestCase {
         const message = child(content, "statusMessage")
         // Without a Dock preferences file the backup has nothing to copy, so it fails.
         TestProbe.removeDockPreferences()
-        DockViewModel.performCreateBackup()
+        DockViewModel.createBackup()
         idle()
         tryCompare(message, "text", "Something went wrong.")
         compare(String(message.color), String(Theme.red))

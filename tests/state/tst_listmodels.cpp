@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: MIT
+#include "TestHome.h"
 #include "state/BackupListModel.h"
 #include "state/DisplayText.h"
+#include "state/DockViewModel.h"
 #include "state/PresetListModel.h"
-#include "state/ProfileListModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QPointer>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
 #include <QTest>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -28,6 +35,13 @@ QStringList column(const QAbstractListModel& model, const QString& role) {
     for (int row = 0; row < model.rowCount(); ++row)
         values.append(qobject_cast<const RecordListModel*>(&model)->get(row).value(role).toString());
     return values;
+}
+
+QQuickItem* delegateAt(QQuickItem* view, int row) {
+    QQuickItem* item = nullptr;
+    QMetaObject::invokeMethod(view, "forceLayout");
+    QMetaObject::invokeMethod(view, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, item), Q_ARG(int, row));
+    return item;
 }
 
 } // namespace
@@ -106,6 +120,64 @@ private Q_SLOTS:
         QCOMPARE(backups.get(1).value(u"fileName"_s), u"my backup.plist"_s);
         QCOMPARE(DisplayText::mediumDate(QDate(2025, 3, 14), QLocale(QLocale::French, QLocale::France)),
                  u"14 mars 2025"_s);
+    }
+
+    // Through the view model and a real list view: the switch, the runner's mark and the deletion of
+    // the schedule's profile all update the card that is already there.
+    void aScheduleCardOutlivesChangesToItsSchedule() {
+        TestHome home;
+        const Platform platform = home.recordingPlatform();
+        DockProfile profile = profilesFrom({u"e:Evening"_s}).first();
+        profile.icon = u"moon.fill"_s;
+        profile.createdAt = QDateTime::currentDateTimeUtc();
+        DockSchedule schedule;
+        schedule.profileID = profile.id;
+        schedule.hour = 9;
+        schedule.days = {Weekday::monday};
+        ProfileService(DockService(ShellService(platform)), BackupService(ShellService(platform)),
+                       platform.profilesFile())
+            .saveProfiles({profile});
+        ScheduleStore(platform.applicationSupportFolder).saveSchedules({schedule});
+        const QDateTime mondayAtNine(QDate(2025, 3, 17), QTime(9, 0, 10));
+        auto model = std::make_unique<DockViewModel>(platform, [=] { return mondayAtNine; });
+        const auto idle = [&] { return QTest::qWaitFor([&] { return !model->isWorking(); }, 60'000); };
+        QVERIFY(QTest::qWaitFor([&] { return model->magnificationSize() == 128; }, 60'000));
+        QAbstractItemModelTester tester(model->schedules(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData(R"(
+            import QtQuick
+            ListView {
+                width: 300; height: 300
+                delegate: Item {
+                    required property bool isEnabled
+                    required property string profileName
+                    required property string profileIcon
+                    width: 300; height: 40
+                }
+            })",
+                          {});
+        std::unique_ptr<QObject> view(
+            component.createWithInitialProperties({{u"model"_s, QVariant::fromValue(model->schedules())}}));
+        QVERIFY2(view, qPrintable(component.errorString()));
+        const QPointer<QQuickItem> card = delegateAt(qobject_cast<QQuickItem*>(view.get()), 0);
+        QVERIFY(card && card->property("profileName") == u"Evening"_s);
+
+        const QString id = schedule.id.toString(QUuid::WithoutBraces);
+        model->setScheduleEnabled(id, false);
+        QVERIFY(card && !card->property("isEnabled").toBool());
+        model->setScheduleEnabled(id, true);
+        model->checkSchedules();
+        QVERIFY(idle());
+        QVERIFY(model->schedules()->schedules().first().lastAppliedDate);
+        model->deleteProfile(profile.id.toString());
+        QVERIFY(idle());
+        QVERIFY(card && card == delegateAt(qobject_cast<QQuickItem*>(view.get()), 0));
+        QCOMPARE(card->property("profileName"), u"Deleted Profile"_s);
+        QCOMPARE(card->property("profileIcon"), u"square.stack.3d.up.fill"_s);
+        QCOMPARE(model->lastError(), QString());
     }
 };
 
