@@ -68,12 +68,17 @@ struct Stores {
     Platform platform;
     QString exportFile;
 
+    // Where the README says the schedules live.
+    [[nodiscard]] QString schedulesFile() const {
+        return platform.applicationSupportFolder + u"/schedules.json"_s;
+    }
+
     [[nodiscard]] QString target(Operation operation) const {
         switch (operation) {
         case Operation::saveProfiles:
             return platform.profilesFile();
         case Operation::saveSchedules:
-            return platform.schedulesFile();
+            return schedulesFile();
         case Operation::createBackup:
             return platform.backupsFolder();
         case Operation::exportProfile:
@@ -176,7 +181,7 @@ private Q_SLOTS:
         const Stores stores{home.platform(), home.path() + u"/Exports/Desk.berthwise.json"_s};
         const Platform& platform = stores.platform;
         write(platform.profilesFile(), data(u"profiles.json"_s));
-        write(platform.schedulesFile(), data(u"schedules.json"_s));
+        write(stores.schedulesFile(), data(u"schedules.json"_s));
         write(platform.dockPreferencesFile, dockPreferences);
         write(platform.backupsFolder() + u"/com.apple.dock.backup.20250101-090000.plist"_s, dockPreferences);
         write(stores.exportFile, "{\"name\": \"an earlier export\"}");
