@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
 import Berthwise
 
@@ -24,22 +23,9 @@ Rectangle {
         anchors.bottomMargin: Theme.spacing.small
         spacing: Theme.spacing.small
 
-        BusyIndicator {
+        ActivitySpinner {
             objectName: "statusSpinner"
             running: DockViewModel.isWorking
-            opacity: DockViewModel.isWorking ? 1 : 0
-            visible: opacity > 0
-            Layout.preferredWidth: Theme.iconSize.body
-            Layout.preferredHeight: Theme.iconSize.body
-            Accessible.role: Accessible.Animation
-            Accessible.name: "Working"
-
-            Behavior on opacity {
-                NumberAnimation {
-                    duration: Theme.motion.standard
-                    easing.type: Easing.InOutQuad
-                }
-            }
         }
 
         StaticText {

@@ -88,6 +88,8 @@ ThemeBase {
         readonly property int quick: 120
         readonly property int standard: 200
         readonly property int reveal: 250
+        // One full turn of a busy spinner.
+        readonly property int spinnerTurn: 1000
         // Settles in about 0.18 s without overshooting: hover lifts and presses.
         readonly property real spring: 20
         readonly property real springDamping: 1

@@ -18,6 +18,20 @@ ScreenTestCase {
         }
     }
 
+    Component {
+        id: spinnerComponent
+        Rectangle {
+            property alias spinner: spinner
+            width: 32
+            height: 32
+            color: Theme.barMaterial
+            ActivitySpinner {
+                id: spinner
+                anchors.centerIn: parent
+            }
+        }
+    }
+
     function createContent() {
         const content = createTemporaryObject(contentComponent, testCase)
         // Until the sidebar is laid out its rows overlap, and a click would reach all of them.
@@ -31,6 +45,7 @@ ScreenTestCase {
     }
 
     function cleanup() {
+        TestProbe.useDarkPalette(false)
         idle()
         DockViewModel.lastError = ""
         TestProbe.clearRecords()
@@ -62,6 +77,39 @@ ScreenTestCase {
             verify(!child(content, "sidebarRow_" + section.key).selected)
     }
 
+    // The spinner must show at the status bar's size in either palette, and go once work ends.
+    function test_spinnerIsDrawn_data() {
+        return [
+            { tag: "light", dark: false },
+            { tag: "dark", dark: true }
+        ]
+    }
+
+    function test_spinnerIsDrawn(data) {
+        TestProbe.useDarkPalette(data.dark)
+        const holder = createTemporaryObject(spinnerComponent, testCase)
+        const spinner = holder.spinner
+        compare(spinner.width, 16)
+        verify(!spinner.visible)
+        spinner.running = true
+        tryCompare(spinner, "opacity", 1)
+        const image = grabImage(holder)
+        const background = image.pixel(0, 0)
+        let drawn = 0
+        for (let x = 8; x < 24; ++x) {
+            for (let y = 8; y < 24; ++y) {
+                const pixel = image.pixel(x, y)
+                const difference = Math.abs(pixel.r - background.r) + Math.abs(pixel.g - background.g)
+                        + Math.abs(pixel.b - background.b)
+                if (difference > 0.3)
+                    ++drawn
+            }
+        }
+        verify(drawn >= 10, drawn + " pixels stand out")
+        spinner.running = false
+        tryCompare(spinner, "visible", false)
+    }
+
     function test_statusBarWhileAnOperationRuns() {
         const content = createContent()
         const message = child(content, "statusMessage")
@@ -69,6 +117,7 @@ ScreenTestCase {
         // The script runs in another process, so the operation cannot have ended yet.
         verify(DockViewModel.isWorking)
         verify(child(content, "statusSpinner").running)
+        compare(TestProbe.accessibleName(child(content, "statusSpinner")), "Working")
         verify(child(content, "statusApplying").visible)
         compare(child(content, "statusApplying").text, "Applying…")
         verify(child(content, "dashboardProgress").visible)
