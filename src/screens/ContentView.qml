@@ -13,6 +13,8 @@ Item {
     property string selection: "dashboard"
     readonly property string shownSection: selection === "" ? "dashboard" : selection
     readonly property var shownItem: sections.find(section => section.key === shownSection)
+    // The window is titled after the shown section, so its title bar says where the user is.
+    readonly property string title: shownItem.title
 
     // Key, title, symbol and screen type of each section, in sidebar order; About stands alone in a
     // second group. A section whose screen is not built yet names none.

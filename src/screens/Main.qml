@@ -6,7 +6,7 @@ import Berthwise
 ApplicationWindow {
     id: window
     objectName: "main"
-    title: "Berthwise"
+    title: content.title
     width: 1100
     height: 720
     minimumWidth: 980

@@ -19,6 +19,11 @@ ScreenTestCase {
     }
 
     Component {
+        id: windowComponent
+        Main {}
+    }
+
+    Component {
         id: spinnerComponent
         Rectangle {
             property alias spinner: spinner
@@ -75,6 +80,29 @@ ScreenTestCase {
         showsTheDashboard(content)
         for (const section of content.sections)
             verify(!child(content, "sidebarRow_" + section.key).selected)
+    }
+
+    // The names are the window's only sign of where the user is, so they are checked as written.
+    function test_windowTitleFollowsTheSection_data() {
+        return [
+            { tag: "dashboard", key: "dashboard", title: "Dashboard" },
+            { tag: "spacers", key: "spacers", title: "Spacers" },
+            { tag: "behavior", key: "behavior", title: "Behavior" },
+            { tag: "appearance", key: "appearance", title: "Appearance" },
+            { tag: "presets", key: "presets", title: "Presets" },
+            { tag: "profiles", key: "profiles", title: "Profiles" },
+            { tag: "schedules", key: "schedules", title: "Schedules" },
+            { tag: "backup", key: "backup", title: "Backup & Restore" },
+            { tag: "about", key: "about", title: "About" },
+            { tag: "nothing selected", key: "", title: "Dashboard" }
+        ]
+    }
+
+    function test_windowTitleFollowsTheSection(data) {
+        const window = createTemporaryObject(windowComponent, testCase)
+        window.showSection("about")
+        window.showSection(data.key)
+        compare(window.title, data.title)
     }
 
     // The spinner must show at the status bar's size in either palette, and go once work ends.
