@@ -7,7 +7,7 @@
 #include "stores/DockPreset.h"
 
 #include <QAction>
-#include <QSystemTrayIcon>
+#include <QCursor>
 
 using namespace Qt::StringLiterals;
 
@@ -103,11 +103,21 @@ void MenuBarCompanion::changeLaunchAtLogin(bool enabled) {
     m_launchAtLoginItem->setChecked(m_launchAtLogin.isEnabled());
 }
 
+void MenuBarCompanion::openOnClick(QSystemTrayIcon::ActivationReason reason) {
+    if (reason == QSystemTrayIcon::Trigger && !m_menu.isVisible())
+        m_menu.popup(QCursor::pos());
+}
+
 void MenuBarCompanion::show() {
     if (!m_trayIcon) {
         m_trayIcon = std::make_unique<QSystemTrayIcon>(AppIcon::menuBar());
         m_trayIcon->setToolTip(u"Berthwise"_s);
         m_trayIcon->setContextMenu(&m_menu);
+#ifndef Q_OS_MACOS
+        // A macOS menu bar item opens its menu on any click by itself; elsewhere a plain click
+        // only reports an activation.
+        connect(m_trayIcon.get(), &QSystemTrayIcon::activated, this, &MenuBarCompanion::openOnClick);
+#endif
     }
     m_trayIcon->show();
 }
