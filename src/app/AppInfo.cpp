@@ -6,6 +6,10 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#ifdef Q_OS_MACOS
+#include <CoreFoundation/CoreFoundation.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -15,23 +19,43 @@ AppInfo::UrlOpener& urlOpener() {
     return opener;
 }
 
-// An empty setting in the build means "not set", which shows the same as a missing entry.
-QString orDefault(const char* value, const QString& fallback) {
-    const QString text = QString::fromUtf8(value).trimmed();
+QString stringOr(const QVariant& entry, const QString& fallback) {
+    if (entry.typeId() != QMetaType::QString)
+        return fallback;
+    const QString text = entry.toString().trimmed();
     return text.isEmpty() ? fallback : text;
+}
+
+#ifdef Q_OS_MACOS
+// Only a string entry is passed on; anything else there counts as missing.
+QVariant bundleEntry(CFStringRef key) {
+    const CFBundleRef bundle = CFBundleGetMainBundle();
+    const CFTypeRef entry = bundle ? CFBundleGetValueForInfoDictionaryKey(bundle, key) : nullptr;
+    if (entry == nullptr || CFGetTypeID(entry) != CFStringGetTypeID())
+        return {};
+    return QString::fromCFString(static_cast<CFStringRef>(entry));
+}
+#endif
+
+// The bundle is what the user installed, so on macOS it has the last word over the compiled-in facts.
+AppInfo::VersionFacts installedVersion() {
+#ifdef Q_OS_MACOS
+    return AppInfo::versionOrDefaults(bundleEntry(CFSTR("CFBundleShortVersionString")),
+                                      bundleEntry(CFSTR("CFBundleVersion")));
+#else
+    return AppInfo::versionOrDefaults(QString::fromUtf8(BuildInfo::version),
+                                      QString::fromUtf8(BuildInfo::buildNumber));
+#endif
 }
 
 } // namespace
 
 AppInfo::AppInfo(QObject* parent)
-    : QObject(parent) {}
+    : QObject(parent)
+    , m_versionFacts(installedVersion()) {}
 
-QString AppInfo::version() const {
-    return orDefault(BuildInfo::version, u"1.0"_s);
-}
-
-QString AppInfo::buildNumber() const {
-    return orDefault(BuildInfo::buildNumber, u"1"_s);
+AppInfo::VersionFacts AppInfo::versionOrDefaults(const QVariant& version, const QVariant& buildNumber) {
+    return {stringOr(version, u"1.0"_s), stringOr(buildNumber, u"1"_s)};
 }
 
 QString AppInfo::makerName() const {

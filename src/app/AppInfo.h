@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariant>
 #include <QtQml/qqml.h>
 
 #include <functional>
@@ -25,10 +26,15 @@ class AppInfo : public QObject {
 public:
     using UrlOpener = std::function<void(const QUrl&)>;
 
+    struct VersionFacts {
+        QString version;
+        QString buildNumber;
+    };
+
     explicit AppInfo(QObject* parent = nullptr);
 
-    [[nodiscard]] QString version() const;
-    [[nodiscard]] QString buildNumber() const;
+    [[nodiscard]] QString version() const { return m_versionFacts.version; }
+    [[nodiscard]] QString buildNumber() const { return m_versionFacts.buildNumber; }
     [[nodiscard]] QString makerName() const;
     [[nodiscard]] QString makerInitials() const;
     [[nodiscard]] QString makerDescription() const;
@@ -36,6 +42,10 @@ public:
     [[nodiscard]] QString productPage() const;
     [[nodiscard]] QString contactPage() const;
     [[nodiscard]] QString contactEmail() const;
+
+    // The version and build shown for the two entries as they were looked up: one that is missing,
+    // not a string or blank shows as "1.0" and "1", so a damaged bundle still reads sensibly.
+    [[nodiscard]] static VersionFacts versionOrDefaults(const QVariant& version, const QVariant& buildNumber);
 
     // The address as the user reads it: without its scheme and trailing slash.
     Q_INVOKABLE [[nodiscard]] static QString displayAddress(const QString& address);
@@ -45,4 +55,7 @@ public:
 
     // Tests replace the browser so that nothing leaves the machine.
     static void setUrlOpener(UrlOpener opener);
+
+private:
+    VersionFacts m_versionFacts;
 };
