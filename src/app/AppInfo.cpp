@@ -79,11 +79,7 @@ QString AppInfo::productPage() const {
 }
 
 QString AppInfo::contactPage() const {
-    return u"mailto:"_s + contactEmail();
-}
-
-QString AppInfo::contactEmail() const {
-    return QString::fromUtf8(BuildInfo::contactEmail);
+    return QString::fromUtf8(BuildInfo::contactPage);
 }
 
 QString AppInfo::displayAddress(const QString& address) {
@@ -98,8 +94,8 @@ QString AppInfo::displayAddress(const QString& address) {
 
 bool AppInfo::openAddress(const QString& address) const {
     const QUrl url(address, QUrl::StrictMode);
-    const bool reachable = url.scheme() == u"mailto"_s ? !url.path().isEmpty() : !url.host().isEmpty();
-    if (!url.isValid() || url.isRelative() || !reachable)
+    const bool web = url.scheme() == u"https"_s || url.scheme() == u"http"_s;
+    if (!url.isValid() || !web || url.host().isEmpty())
         return false;
     urlOpener()(url);
     return true;

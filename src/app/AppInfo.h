@@ -21,7 +21,6 @@ class AppInfo : public QObject {
     Q_PROPERTY(QString website READ website CONSTANT)
     Q_PROPERTY(QString productPage READ productPage CONSTANT)
     Q_PROPERTY(QString contactPage READ contactPage CONSTANT)
-    Q_PROPERTY(QString contactEmail READ contactEmail CONSTANT)
 
 public:
     using UrlOpener = std::function<void(const QUrl&)>;
@@ -41,7 +40,6 @@ public:
     [[nodiscard]] QString website() const;
     [[nodiscard]] QString productPage() const;
     [[nodiscard]] QString contactPage() const;
-    [[nodiscard]] QString contactEmail() const;
 
     // The version and build shown for the two entries as they were looked up: one that is missing,
     // not a string or blank shows as "1.0" and "1", so a damaged bundle still reads sensibly.
@@ -49,8 +47,8 @@ public:
 
     // The address as the user reads it: without its scheme and trailing slash.
     Q_INVOKABLE [[nodiscard]] static QString displayAddress(const QString& address);
-    // Opens the address in the default browser; an address that does not parse as an absolute URL
-    // does nothing. Returns whether it was handed on.
+    // Opens the web address in the default browser; anything that does not parse as an http or
+    // https address with a host does nothing. Returns whether it was handed on.
     Q_INVOKABLE bool openAddress(const QString& address) const;
 
     // Tests replace the browser so that nothing leaves the machine.

@@ -2,14 +2,24 @@
 #include "AppInfo.h"
 
 #include <QTest>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
-// What the About screen shows for the version entries it finds.
+// What the About screen shows for the version entries it finds, and which addresses it hands to
+// the browser.
 class TestAppInfo : public QObject {
     Q_OBJECT
 
+private:
+    QList<QUrl> m_handedOn;
+
 private Q_SLOTS:
+    // Nothing leaves the machine.
+    void initTestCase() {
+        AppInfo::setUrlOpener([this](const QUrl& url) { m_handedOn.append(url); });
+    }
+
     void versionFallsBackForEachEntryOnItsOwn_data() {
         QTest::addColumn<QVariant>("version");
         QTest::addColumn<QVariant>("buildNumber");
@@ -26,6 +36,26 @@ private Q_SLOTS:
         QFETCH(QVariant, buildNumber);
         const AppInfo::VersionFacts facts = AppInfo::versionOrDefaults(version, buildNumber);
         QTEST(facts.version + u" ("_s + facts.buildNumber + u')', "shown");
+    }
+
+    void onlyWebAddressesReachTheBrowser_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("https") << u"https://berthwise.app/contact"_s << true;
+        QTest::newRow("http") << u"http://berthwise.app"_s << true;
+        QTest::newRow("mail link") << u"mailto:hello@berthwise.app"_s << false;
+        QTest::newRow("local file") << u"file:///etc/passwd"_s << false;
+        QTest::newRow("no host") << u"https://"_s << false;
+        QTest::newRow("does not parse") << u"https://berthwise app/%zz"_s << false;
+        QTest::newRow("relative") << u"berthwise.app/contact"_s << false;
+    }
+
+    void onlyWebAddressesReachTheBrowser() {
+        QFETCH(QString, address);
+        m_handedOn.clear();
+        const bool opened = AppInfo().openAddress(address);
+        QTEST(opened, "opened");
+        QCOMPARE(m_handedOn, opened ? QList<QUrl>{QUrl(address)} : QList<QUrl>{});
     }
 };
 

@@ -41,6 +41,9 @@ ScreenTestCase {
         const row = child(createAbout(), data.row)
         const before = TestProbe.openedAddresses().length
         operate(row, data.way)
-        compare(TestProbe.openedAddresses().slice(before), [data.address])
+        const opened = TestProbe.openedAddresses().slice(before)
+        compare(opened, [data.address])
+        // Each row is a link to a page, not a mail or file link.
+        verify(/^https?:\/\/[^\/\s]+/.test(opened[0]), opened[0])
     }
 }
