@@ -14,7 +14,7 @@ ScreenPage {
     padding: Theme.spacing.spacious
     spacing: Theme.spacing.xlarge
 
-    // Read once: the build's version does not change while the screen is shown.
+    // Read once: the installed version does not change while the screen is shown.
     readonly property string appVersion: AppInfo.version
     readonly property string buildNumber: AppInfo.buildNumber
 
