@@ -42,12 +42,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("address");
         QTest::addColumn<bool>("opened");
         QTest::newRow("https") << u"https://berthwise.app/contact"_s << true;
-        QTest::newRow("http") << u"http://berthwise.app"_s << true;
         QTest::newRow("mail link") << u"mailto:hello@berthwise.app"_s << false;
         QTest::newRow("local file") << u"file:///etc/passwd"_s << false;
         QTest::newRow("no host") << u"https://"_s << false;
         QTest::newRow("does not parse") << u"https://berthwise app/%zz"_s << false;
-        QTest::newRow("relative") << u"berthwise.app/contact"_s << false;
     }
 
     void onlyWebAddressesReachTheBrowser() {

@@ -84,18 +84,10 @@ ScreenTestCase {
 
     // The names are the window's only sign of where the user is, so they are checked as written.
     function test_windowTitleFollowsTheSection_data() {
-        return [
-            { tag: "dashboard", key: "dashboard", title: "Dashboard" },
-            { tag: "spacers", key: "spacers", title: "Spacers" },
-            { tag: "behavior", key: "behavior", title: "Behavior" },
-            { tag: "appearance", key: "appearance", title: "Appearance" },
-            { tag: "presets", key: "presets", title: "Presets" },
-            { tag: "profiles", key: "profiles", title: "Profiles" },
-            { tag: "schedules", key: "schedules", title: "Schedules" },
-            { tag: "backup", key: "backup", title: "Backup & Restore" },
-            { tag: "about", key: "about", title: "About" },
-            { tag: "nothing selected", key: "", title: "Dashboard" }
-        ]
+        return [["dashboard", "Dashboard"], ["spacers", "Spacers"], ["behavior", "Behavior"],
+                ["appearance", "Appearance"], ["presets", "Presets"], ["profiles", "Profiles"],
+                ["schedules", "Schedules"], ["backup", "Backup & Restore"], ["about", "About"],
+                ["", "Dashboard"]].map(([key, title]) => ({ tag: key || "nothing selected", key, title }))
     }
 
     function test_windowTitleFollowsTheSection(data) {
