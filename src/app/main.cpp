@@ -29,6 +29,9 @@ namespace {
 // The identity the command line, the window system and the About screen all show.
 void describeApplication() {
     QCoreApplication::setApplicationName(u"Berthwise"_s);
+    // Window titles name the section; where the window system shows them beside other apps' windows
+    // (a taskbar), the product's name follows.
+    QGuiApplication::setApplicationDisplayName(u"Berthwise"_s);
     QCoreApplication::setApplicationVersion(QString::fromUtf8(BuildInfo::version) + u" ("_s +
                                             QString::fromUtf8(BuildInfo::buildNumber) + u')');
     QGuiApplication::setDesktopFileName(u"berthwise"_s);

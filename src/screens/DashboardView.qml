@@ -72,15 +72,10 @@ ScreenPage {
         }
     }
 
-    headerDetails: BusyIndicator {
+    headerDetails: ActivitySpinner {
         objectName: "dashboardProgress"
-        visible: DockViewModel.isWorking
-        running: visible
+        running: DockViewModel.isWorking
         Layout.topMargin: Theme.spacing.tight
-        Layout.preferredWidth: 20
-        Layout.preferredHeight: 20
-        Accessible.role: Accessible.Animation
-        Accessible.name: "Working"
     }
 
     AdaptiveGrid {

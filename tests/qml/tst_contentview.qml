@@ -140,11 +140,11 @@ ScreenTestCase {
         compare(TestProbe.accessibleName(child(content, "statusSpinner")), "Working")
         verify(child(content, "statusApplying").visible)
         compare(child(content, "statusApplying").text, "Applying…")
-        verify(child(content, "dashboardProgress").visible)
+        verify(child(content, "dashboardProgress").running)
 
         idle()
         verify(!child(content, "statusApplying").visible)
-        verify(!child(content, "dashboardProgress").visible)
+        verify(!child(content, "dashboardProgress").running)
         tryCompare(message, "text", "Standard spacer added to Apps Section.")
         compare(String(message.color), String(Theme.secondaryText))
     }
