@@ -35,6 +35,10 @@ T.Dialog {
 
     parent: Overlay.overlay
     anchors.centerIn: parent
+    // The templates leave a dialog's size to the style; this one is as tall as its three parts.
+    implicitWidth: sheetWidth
+    implicitHeight: implicitHeaderHeight + scroller.implicitHeight + implicitFooterHeight + topPadding
+                    + bottomPadding
     width: Math.min(sheetWidth, parent ? parent.width - 2 * Theme.spacing.spacious : sheetWidth)
     height: Math.min(implicitHeight, parent ? parent.height - 2 * Theme.spacing.spacious : implicitHeight)
     modal: true
