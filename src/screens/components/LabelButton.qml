@@ -43,7 +43,9 @@ Pressable {
             color: button.ink
         }
 
+        // Absent rather than empty on a symbol-only button, so the row adds no gap after the symbol.
         Text {
+            visible: button.text !== ""
             anchors.verticalCenter: parent.verticalCenter
             text: button.text
             font: button.font
