@@ -36,7 +36,7 @@ const codePoints = {
     "envelope.fill": 0xe158,
     "externaldrive.badge.checkmark": 0xe8ba,
     "externaldrive.badge.plus": 0xe864,
-    "externaldrive.badge.xmark": 0xe92b,
+    "externaldrive.badge.xmark": 0xe2c1,
     "externaldrive.fill": 0xe1db,
     "eye.slash.fill": 0xe8f5,
     "folder.fill": 0xe2c7,
