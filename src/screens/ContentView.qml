@@ -26,7 +26,7 @@ Item {
         { key: "presets", title: "Presets", icon: "sparkles", screen: "", group: 0 },
         { key: "profiles", title: "Profiles", icon: "square.stack.3d.up.fill", screen: "", group: 0 },
         { key: "schedules", title: "Schedules", icon: "clock.badge.checkmark", screen: "", group: 0 },
-        { key: "backup", title: "Backup & Restore", icon: "externaldrive.fill", screen: "", group: 0 },
+        { key: "backup", title: "Backup & Restore", icon: "externaldrive.fill", screen: "BackupRestoreView", group: 0 },
         { key: "about", title: "About", icon: "info.circle.fill", screen: "AboutView", group: 1 }
     ]
 

@@ -90,6 +90,19 @@ void TestProbe::removeBackups() const {
         QFile::remove(file);
 }
 
+void TestProbe::writeBackup(const QString& fileName, const QString& contents) const {
+    const QString folder = m_viewModel.backupService().shell().platform().backupsFolder();
+    QDir().mkpath(folder);
+    QFile file(folder + u'/' + fileName);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(contents.toUtf8());
+}
+
+QString TestProbe::dockPreferences() const {
+    QFile file(dockPreferencesFile());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 bool TestProbe::accessibleAction(QQuickItem* item, const QString& action) const {
     QAccessibleInterface* accessible = accessibleInterface(item);
     QAccessibleActionInterface* actions = accessible ? accessible->actionInterface() : nullptr;

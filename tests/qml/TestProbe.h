@@ -39,6 +39,9 @@ public:
     Q_INVOKABLE [[nodiscard]] QStringList backupFiles() const;
     // Backups are named by the second, so tests that count new ones start from none.
     Q_INVOKABLE void removeBackups() const;
+    // A backup as a user or an earlier version left it: any name, any contents.
+    Q_INVOKABLE void writeBackup(const QString& fileName, const QString& contents) const;
+    Q_INVOKABLE [[nodiscard]] QString dockPreferences() const;
 
     // Addresses the screens asked the browser to open; no test reaches a real browser.
     Q_INVOKABLE [[nodiscard]] QStringList openedAddresses() const { return m_openedAddresses; }

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Layouts
+import Berthwise
+
+// Takes backups of the Dock's preferences, lists them to restore or delete, and resets the Dock.
+ScreenPage {
+    id: view
+
+    objectName: "backupRestoreView"
+    navigationTitle: "Backup & Restore"
+    title: "Backup & Restore"
+    subtitle: "Protect your Dock layout and recover from any change."
+
+    // The backup chosen last, which the restore confirmation names and restores.
+    property string selectedBackup
+    property string selectedFileName
+    readonly property int backupCount: DockViewModel.backups.count
+
+    function askToRestore(path, fileName) {
+        selectedBackup = path
+        selectedFileName = fileName
+        restoreConfirmation.open()
+    }
+
+    // Backups appear with every preset or profile applied and can be removed outside the app, so
+    // the folder is read again whenever the screen is shown.
+    Component.onCompleted: DockViewModel.reloadBackups()
+
+    RowLayout {
+        spacing: Theme.spacing.regular
+
+        PrimaryButton {
+            objectName: "createBackupButton"
+            text: "Create Backup"
+            icon: "externaldrive.badge.plus"
+            onActivated: DockViewModel.createBackup()
+        }
+
+        BorderedButton {
+            objectName: "resetButton"
+            text: "Reset to Default"
+            icon: "trash.fill"
+            destructive: true
+            onActivated: resetConfirmation.open()
+        }
+    }
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        spacing: Theme.spacing.regular
+
+        RowLayout {
+            spacing: Theme.spacing.small
+
+            StaticText {
+                Layout.alignment: Qt.AlignBaseline
+                text: "Saved Backups"
+                font: Theme.font.title2
+                Accessible.role: Accessible.Heading
+            }
+
+            StaticText {
+                objectName: "backupCount"
+                Layout.alignment: Qt.AlignBaseline
+                visible: view.backupCount > 0
+                text: view.backupCount + " backup" + (view.backupCount === 1 ? "" : "s")
+                font: Theme.font.caption
+                color: Theme.secondaryText
+            }
+        }
+
+        EmptyState {
+            objectName: "backupsEmptyState"
+            // Its texts keep to their own width, which would otherwise cap the whole column's.
+            Layout.fillWidth: true
+            Layout.maximumWidth: Infinity
+            visible: view.backupCount === 0
+            padding: Theme.spacing.spacious
+            icon: "externaldrive.badge.xmark"
+            heading: "No backups yet"
+            text: "Create a backup to save your current Dock layout."
+        }
+
+        Repeater {
+            model: DockViewModel.backups
+
+            BackupRow {
+                objectName: "backupRow_" + fileName
+                Layout.fillWidth: true
+                onRestoreRequested: view.askToRestore(path, fileName)
+                onDeleteRequested: DockViewModel.deleteBackup(path)
+            }
+        }
+    }
+
+    ConfirmationDialog {
+        id: resetConfirmation
+
+        objectName: "resetConfirmation"
+        title: "Reset Dock to Apple Defaults?"
+        message: "This removes all Dock customizations. Create a backup first if you want to restore later."
+        defaultText: "Reset Dock"
+        onAccepted: DockViewModel.resetDock()
+    }
+
+    ConfirmationDialog {
+        id: restoreConfirmation
+
+        objectName: "restoreConfirmation"
+        title: "Restore this backup?"
+        message: view.selectedBackup !== "" ? "Your current Dock will be replaced with: " + view.selectedFileName : ""
+        defaultText: "Restore"
+        destructive: false
+        onAccepted: {
+            if (view.selectedBackup !== "")
+                DockViewModel.restoreBackup(view.selectedBackup)
+        }
+    }
+}
