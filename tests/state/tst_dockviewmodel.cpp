@@ -336,6 +336,36 @@ private Q_SLOTS:
         QVERIFY(model.lastError().isEmpty() && model.statusMessage() == u"Ready"_s);
     }
 
+    // The restarted Dock writes its preferences again after a reset, so there is something to back
+    // up without restarting Berthwise; the restore puts those exact bytes back.
+    void resetBackupAndRestoreAgainstTheSimulatedDock() {
+        const QString live = platform().dockPreferencesFile;
+        const auto bytes = [](const QString& path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        DockViewModel model(platform());
+        QVERIFY(dockWasRead(model));
+        model.resetDock();
+        QVERIFY(finished(model));
+        QCOMPARE(model.statusMessage(), u"Dock reset to Apple defaults."_s);
+
+        model.createBackup();
+        QVERIFY(finished(model));
+        QCOMPARE(model.statusMessage(), u"Backup created successfully."_s);
+        const QString backup = model.backups()->paths().value(0);
+        const QByteArray afterReset = bytes(live);
+        QVERIFY(!afterReset.isEmpty());
+        QCOMPARE(bytes(backup), afterReset);
+
+        writeDock({u"tilesize"_s, u"-int"_s, u"55"_s});
+        QVERIFY(bytes(live) != afterReset);
+        model.restoreBackup(backup);
+        QVERIFY(finished(model));
+        QCOMPARE(model.statusMessage(), u"Dock restored from backup."_s);
+        QCOMPARE(bytes(live), afterReset);
+    }
+
     void presetValuesArePublishedOnlyAfterTheDockChanged_data() {
         QTest::addColumn<bool>("shellStarts");
         QTest::newRow("applied") << true;
