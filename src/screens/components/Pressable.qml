@@ -11,6 +11,8 @@ Item {
     readonly property bool isPressed: tap.pressed
     // The corner radius of the shape the focus ring follows.
     property real focusRadius: Theme.radius.control
+    // Off where a button inside takes the clicks, leaving the whole to the keyboard and screen readers.
+    property bool pointerActivates: true
 
     signal activated
 
@@ -45,6 +47,7 @@ Item {
 
     TapHandler {
         id: tap
+        enabled: control.pointerActivates
         onTapped: control.activate()
     }
 

@@ -8,6 +8,8 @@ Pressable {
     id: card
 
     property alias padding: surface.padding
+    property alias radius: surface.radius
+    property alias outline: surface.outline
     property alias spacing: surface.spacing
     property alias hoverScale: surface.hoverScale
     property alias shadowed: surface.shadowed
