@@ -20,7 +20,7 @@ Item {
     // second group. A section whose screen is not built yet names none.
     readonly property var sections: [
         { key: "dashboard", title: "Dashboard", icon: "rectangle.grid.2x2.fill", screen: "DashboardView", group: 0 },
-        { key: "spacers", title: "Spacers", icon: "rectangle.split.3x1.fill", screen: "", group: 0 },
+        { key: "spacers", title: "Spacers", icon: "rectangle.split.3x1.fill", screen: "SpacersView", group: 0 },
         { key: "behavior", title: "Behavior", icon: "switch.2", screen: "BehaviorView", group: 0 },
         { key: "appearance", title: "Appearance", icon: "slider.horizontal.3", screen: "AppearanceView", group: 0 },
         { key: "presets", title: "Presets", icon: "sparkles", screen: "", group: 0 },
