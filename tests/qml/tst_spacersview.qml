@@ -93,6 +93,20 @@ ScreenTestCase {
         compare(DockViewModel.statusMessage, data.status);
     }
 
+    // The screen at the narrowest window: the closing note is longer than a line, and must wrap
+    // rather than widen the column and push the cards past the window's edge.
+    function test_longNoteWrapsInsideTheColumn() {
+        const screen = createTemporaryObject(screenComponent, testCase);
+        screen.width = 760;
+        const target = card(screen, "recentServers");
+        const banner = child(screen, "spacersBanner");
+        settled(banner.parent);
+        const column = screen.width - 2 * screen.padding;
+        compare(target.width, column);
+        compare(banner.width, column);
+        verify(child(banner, "infoBannerMessage").lineCount > 1);
+    }
+
     // The sidebar names each screen by its file; a name that misses shows only the section's title.
     function test_sidebarShowsTheScreen_data() {
         return [

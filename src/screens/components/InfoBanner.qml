@@ -12,6 +12,8 @@ Rectangle {
 
     // As wide as its text, unless the column it stands in is narrower: then the text wraps.
     implicitWidth: content.implicitWidth + 2 * Theme.spacing.comfortable
+    // A layout would otherwise widen itself, and everything beside the banner, to the text's length.
+    Layout.maximumWidth: parent ? parent.width : Infinity
     implicitHeight: content.implicitHeight + 2 * Theme.spacing.comfortable
     radius: Theme.radius.banner
     color: Theme.tinted(Theme.accent, 0.06)
