@@ -23,7 +23,7 @@ Item {
         { key: "spacers", title: "Spacers", icon: "rectangle.split.3x1.fill", screen: "SpacersView", group: 0 },
         { key: "behavior", title: "Behavior", icon: "switch.2", screen: "BehaviorView", group: 0 },
         { key: "appearance", title: "Appearance", icon: "slider.horizontal.3", screen: "AppearanceView", group: 0 },
-        { key: "presets", title: "Presets", icon: "sparkles", screen: "", group: 0 },
+        { key: "presets", title: "Presets", icon: "sparkles", screen: "PresetsView", group: 0 },
         { key: "profiles", title: "Profiles", icon: "square.stack.3d.up.fill", screen: "", group: 0 },
         { key: "schedules", title: "Schedules", icon: "clock.badge.checkmark", screen: "", group: 0 },
         { key: "backup", title: "Backup & Restore", icon: "externaldrive.fill", screen: "BackupRestoreView", group: 0 },

@@ -110,7 +110,8 @@ ScreenTestCase {
     // The sidebar names each screen by its file; a name that misses shows only the section's title.
     function test_sidebarShowsTheScreen_data() {
         return [
-            { tag: "Spacers", section: "spacers", screen: "spacersView" }
+            { tag: "Spacers", section: "spacers", screen: "spacersView" },
+            { tag: "Presets", section: "presets", screen: "presetsView" }
         ];
     }
 
