@@ -52,8 +52,7 @@ ScreenTestCase {
         TestProbe.clearRecords();
     }
 
-    // Each card is one button, whichever way it is pressed; pressed again while its first tile is
-    // still being added, it adds a second one.
+    // Each card is one button, whichever way it is pressed, and every press adds one more tile.
     function test_eachCardAddsItsTile_data() {
         return [
             { tag: "Standard Spacer clicked", card: "standardAppsSpacer", title: "Standard Spacer", way: "click",
@@ -84,10 +83,8 @@ ScreenTestCase {
         compare(TestProbe.accessibleName(target), data.title);
 
         const times = data.times ?? 1;
-        for (let time = 0; time < times; ++time) {
+        for (let time = 0; time < times; ++time)
             operate(target, data.way);
-            verify(DockViewModel.isWorking);
-        }
         idle();
         compare(TestProbe.recordedScripts(), Array(times).fill(data.script));
         compare(DockViewModel.statusMessage, data.status);
