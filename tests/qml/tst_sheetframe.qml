@@ -52,6 +52,9 @@ ScreenTestCase {
         sheet.open();
         tryCompare(sheet, "opened", true);
         const popup = sheet.contentItem.parent;
+        // Tall enough for all its parts, or clicks meant for the body land outside it.
+        verify(sheet.height >= sheet.implicitHeaderHeight + sheet.implicitFooterHeight
+               + child(popup, "nameField").height);
         if (data.button) {
             operate(child(popup, data.button), data.way);
         } else {
