@@ -13,6 +13,7 @@ debian_packages=(
     qml6-module-qtquick-layouts qml6-module-qtquick-dialogs qml6-module-qtquick-window
     qml6-module-qtqml-workerscript qml6-module-qtqml-models qml6-module-qt-labs-platform
     qml6-module-qtqml qml6-module-qttest qcoro-qt6-dev libplist-dev
+    qml6-module-qt-labs-folderlistmodel
     fonts-dejavu-core fonts-material-design-icons-iconfont
     desktop-file-utils appstream
 )
