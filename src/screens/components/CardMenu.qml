@@ -20,6 +20,8 @@ IconButton {
 
         objectName: "cardMenu"
         y: button.height
+        // Kept inside the window, where a card at the trailing edge would push it out.
+        margins: Theme.spacing.small
         padding: Theme.spacing.tight
         implicitWidth: 180
         implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
