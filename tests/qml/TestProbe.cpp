@@ -103,6 +103,29 @@ QString TestProbe::dockPreferences() const {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+QUrl TestProbe::profilesFile() const {
+    return QUrl::fromLocalFile(m_viewModel.profileService().profilesFile());
+}
+
+QUrl TestProbe::homeFile(const QString& name) const {
+    return QUrl::fromLocalFile(QDir(m_home.path()).filePath(name));
+}
+
+QString TestProbe::fileText(const QUrl& file) const {
+    QFile opened(file.toLocalFile());
+    if (!opened.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(opened.readAll());
+}
+
+void TestProbe::writeFile(const QUrl& file, const QString& text) const {
+    const QString path = file.toLocalFile();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile opened(path);
+    if (opened.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        opened.write(text.toUtf8());
+}
+
 bool TestProbe::accessibleAction(QQuickItem* item, const QString& action) const {
     QAccessibleInterface* accessible = accessibleInterface(item);
     QAccessibleActionInterface* actions = accessible ? accessible->actionInterface() : nullptr;

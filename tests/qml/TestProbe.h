@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QQuickItem>
 #include <QStringList>
+#include <QUrl>
 #include <QtQml/qqml.h>
 
 class DockViewModel;
@@ -42,6 +43,13 @@ public:
     // A backup as a user or an earlier version left it: any name, any contents.
     Q_INVOKABLE void writeBackup(const QString& fileName, const QString& contents) const;
     Q_INVOKABLE [[nodiscard]] QString dockPreferences() const;
+
+    // Files the screens read and write: the profiles file, and any file in the test home, named
+    // by its location as file dialogs give it. A file that cannot be read reads as empty.
+    Q_INVOKABLE [[nodiscard]] QUrl profilesFile() const;
+    Q_INVOKABLE [[nodiscard]] QUrl homeFile(const QString& name) const;
+    Q_INVOKABLE [[nodiscard]] QString fileText(const QUrl& file) const;
+    Q_INVOKABLE void writeFile(const QUrl& file, const QString& text) const;
 
     // Addresses the screens asked the browser to open; no test reaches a real browser.
     Q_INVOKABLE [[nodiscard]] QStringList openedAddresses() const { return m_openedAddresses; }

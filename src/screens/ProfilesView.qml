@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Dialogs
+import QtQuick.Layouts
+import Qt.labs.platform as Labs
+import Berthwise
+
+// The Profiles section: the saved profiles as cards, with capturing the current Dock, importing a
+// profile file, and each card's apply, rename, export and delete.
+ScreenPage {
+    id: screen
+
+    objectName: "profilesView"
+    title: "Profiles"
+    subtitle: "Save and switch between complete Dock configurations."
+
+    readonly property bool isEmpty: DockViewModel.profiles.count === 0
+
+    // A slash would turn the proposal into a path into some folder; everything else a name may hold
+    // is fine in a file name.
+    function proposedFileName(name) {
+        return name.replace(/\//g, "-") + ".berthwise.json";
+    }
+
+    function captureNew() {
+        captureSheet.open();
+    }
+
+    function exportProfile(profileId, name) {
+        exportDialog.profileId = profileId;
+        const folder = String(exportDialog.currentFolder).replace(/\/$/, "");
+        exportDialog.selectedFile = folder + "/" + encodeURIComponent(proposedFileName(name));
+        exportDialog.open();
+    }
+
+    // The file may have changed since the list was last read: another copy of the app, or a hand
+    // edit. An unreadable one shows as no profiles and is kept aside when the next change is saved.
+    Component.onCompleted: DockViewModel.reloadProfiles()
+
+    headerTrailing: [
+        BorderedButton {
+            objectName: "importButton"
+            text: "Import"
+            icon: "square.and.arrow.down"
+            onActivated: importDialog.open()
+        },
+        PrimaryButton {
+            objectName: "captureButton"
+            text: "Capture Current Dock"
+            icon: "camera.viewfinder"
+            onActivated: screen.captureNew()
+        }
+    ]
+
+    EmptyState {
+        objectName: "profilesEmptyState"
+        visible: screen.isEmpty
+        Layout.alignment: Qt.AlignHCenter
+        icon: "square.stack.3d.up.slash"
+        heading: "No profiles yet"
+        text: "Capture your current Dock to create your first profile."
+        actionText: "Capture Current Dock"
+        actionIcon: "camera.viewfinder"
+        onActionTriggered: screen.captureNew()
+    }
+
+    AdaptiveGrid {
+        id: grid
+
+        objectName: "profileGrid"
+        visible: !screen.isEmpty
+        Layout.fillWidth: true
+        minimumColumnWidth: 260
+
+        Repeater {
+            model: DockViewModel.profiles
+
+            delegate: ProfileCard {
+                id: card
+
+                objectName: "profileCard_" + card.name
+                width: grid.columnWidth
+                onApplyRequested: DockViewModel.applyProfile(card.profileId)
+                onRenameRequested: renameDialog.openFor(card.profileId, card.name)
+                onExportRequested: screen.exportProfile(card.profileId, card.name)
+                onDeleteRequested: DockViewModel.deleteProfile(card.profileId)
+            }
+        }
+    }
+
+    InfoBanner {
+        Layout.maximumWidth: parent.width
+        icon: "square.stack.3d.up"
+        message: "Profiles capture your full Dock configuration so you can switch between setups like Coding, Design, or Presentation. Applying a profile automatically backs up your current Dock first."
+    }
+
+    CaptureProfileSheet {
+        id: captureSheet
+
+        objectName: "captureSheet"
+        onCapture: (name, icon) => DockViewModel.captureProfile(name, icon)
+    }
+
+    RenameProfileDialog {
+        id: renameDialog
+
+        objectName: "renameDialog"
+        onAccepted: DockViewModel.renameProfile(renameDialog.profileId, renameDialog.text)
+    }
+
+    // Both dialogs are the platform's own where it has one. They start in the home folder, not in
+    // the folder the app happened to be started from, and then stay where the person last went.
+    FileDialog {
+        id: exportDialog
+
+        // The profile being exported, named when the dialog opens.
+        property string profileId
+
+        objectName: "exportDialog"
+        title: "Export Profile"
+        currentFolder: Labs.StandardPaths.writableLocation(Labs.StandardPaths.HomeLocation)
+        fileMode: FileDialog.SaveFile
+        acceptLabel: "Save"
+        nameFilters: ["JSON files (*.json)"]
+        defaultSuffix: "json"
+        onAccepted: DockViewModel.exportProfile(exportDialog.profileId, exportDialog.selectedFile)
+    }
+
+    FileDialog {
+        id: importDialog
+
+        objectName: "importDialog"
+        title: "Import Profile"
+        currentFolder: Labs.StandardPaths.writableLocation(Labs.StandardPaths.HomeLocation)
+        fileMode: FileDialog.OpenFile
+        nameFilters: ["JSON files (*.json)"]
+        onAccepted: DockViewModel.importProfile(importDialog.selectedFile)
+    }
+}

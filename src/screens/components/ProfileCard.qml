@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtQuick.Layouts
+import Berthwise
+
+// One saved profile: its icon, name and capture date, the settings it sets as badges, its menu of
+// rename, export and delete, and the button that applies it.
+CardSurface {
+    id: card
+
+    required property string profileId
+    required property string name
+    required property string icon
+    required property string capturedText
+    required property var badges
+
+    signal applyRequested
+    signal renameRequested
+    signal exportRequested
+    signal deleteRequested
+
+    padding: Theme.spacing.loose
+    spacing: Theme.spacing.comfortable
+    hoverScale: 1.012
+    hoverShadowRadius: 10
+    hoverShadowStrength: 0.1
+    Accessible.role: Accessible.Grouping
+    Accessible.name: name
+
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: Theme.spacing.regular
+
+        IconTile {
+            Layout.alignment: Qt.AlignTop
+            icon: card.icon
+            tint: Theme.blue
+            symbolSize: Theme.font.title2.pixelSize
+        }
+
+        TitleBlock {
+            Layout.fillWidth: true
+            Layout.alignment: Qt.AlignVCenter
+            title: card.name
+            subtitle: card.capturedText
+            subtitleFont: Theme.font.caption
+            subtitleColor: Theme.tertiaryText
+        }
+
+        CardMenu {
+            objectName: "profileMenu"
+            Layout.alignment: Qt.AlignTop
+            label: "More actions for " + card.name
+
+            CardMenuItem {
+                objectName: "renameItem"
+                text: "Rename"
+                symbol: "pencil"
+                onTriggered: card.renameRequested()
+            }
+
+            CardMenuItem {
+                objectName: "exportItem"
+                text: "Export…"
+                symbol: "square.and.arrow.up"
+                onTriggered: card.exportRequested()
+            }
+
+            CardMenuItem {
+                objectName: "deleteItem"
+                text: "Delete"
+                symbol: "trash"
+                destructive: true
+                onTriggered: card.deleteRequested()
+            }
+        }
+    }
+
+    Flow {
+        objectName: "profileBadges"
+        Layout.fillWidth: true
+        spacing: Theme.spacing.compact
+
+        Repeater {
+            model: card.badges
+
+            Badge {
+                required property string modelData
+
+                label: modelData
+            }
+        }
+    }
+
+    PrimaryButton {
+        objectName: "applyButton"
+        Layout.fillWidth: true
+        Layout.topMargin: Theme.spacing.tight
+        text: "Apply Profile"
+        icon: "checkmark.circle.fill"
+        Accessible.description: card.name
+        onActivated: card.applyRequested()
+    }
+}
