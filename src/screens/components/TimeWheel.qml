@@ -58,6 +58,8 @@ Item {
         model: wheel.labels
         visibleItemCount: 3
         focusPolicy: Qt.NoFocus
+        // The wheel around it is the one tab stop; a tumbler would add its own.
+        activeFocusOnTab: false
         Accessible.ignored: true
         onMovingChanged: {
             if (!moving)
