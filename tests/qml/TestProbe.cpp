@@ -3,6 +3,7 @@
 
 #include "TestHome.h"
 #include "state/DockViewModel.h"
+#include "stores/ScheduleStore.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJSEngine>
+#include <QJsonDocument>
 #include <QQuickItem>
 #include <QTest>
 
@@ -19,6 +21,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 TestProbe* currentProbe = nullptr;
+QDateTime pinnedNow;
 
 // Backups copy the file's bytes as they are, so an empty dictionary serves.
 const QByteArray minimalDockPreferences = "<plist version=\"1.0\"><dict/></plist>\n";
@@ -143,6 +146,42 @@ int TestProbe::accessibleRole(QQuickItem* item) const {
 QString TestProbe::accessibleName(QQuickItem* item) const {
     QAccessibleInterface* accessible = accessibleInterface(item);
     return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+QStringList TestProbe::storeProfiles(const QStringList& names) const {
+    QList<DockProfile> profiles;
+    QStringList ids;
+    const QDateTime newest = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
+    for (const QString& name : names) {
+        DockProfile profile;
+        profile.id = QUuid::createUuid();
+        profile.name = name;
+        profile.icon = u"briefcase.fill"_s;
+        profile.createdAt = newest.addSecs(-profiles.size());
+        profiles.append(profile);
+        ids.append(profile.id.toString(QUuid::WithoutBraces));
+    }
+    m_viewModel.profileService().saveProfiles(profiles);
+    m_viewModel.reloadProfiles();
+    return ids;
+}
+
+QVariantList TestProbe::storedSchedules() const {
+    QFile file(ScheduleStore(m_viewModel.backupService().shell().platform().applicationSupportFolder)
+                   .schedulesFileURL());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).toVariant().toList();
+}
+
+void TestProbe::checkSchedulesAt(const QDateTime& moment) const {
+    pinnedNow = moment;
+    m_viewModel.checkSchedules();
+    pinnedNow = QDateTime();
+}
+
+QDateTime TestProbe::now() {
+    return pinnedNow.isValid() ? pinnedNow : QDateTime::currentDateTime();
 }
 
 void TestProbe::useDarkPalette(bool dark) const {

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QPalette>
 #include <QQuickItem>
 #include <QStringList>
 #include <QUrl>
+#include <QVariantList>
 #include <QtQml/qqml.h>
 
 class DockViewModel;
@@ -62,6 +64,15 @@ public:
     // The role as QAccessible::Role's number, comparable with QML's Accessible.Button and friends.
     Q_INVOKABLE [[nodiscard]] int accessibleRole(QQuickItem* item) const;
     Q_INVOKABLE [[nodiscard]] QString accessibleName(QQuickItem* item) const;
+
+    // Replaces the saved profiles by ones with these names, newest first, and returns their ids.
+    Q_INVOKABLE QStringList storeProfiles(const QStringList& names) const;
+    // The schedules file as JSON, as the next start would read it.
+    Q_INVOKABLE [[nodiscard]] QVariantList storedSchedules() const;
+    // One tick of the schedule runner, seeing `moment` as the time.
+    Q_INVOKABLE void checkSchedulesAt(const QDateTime& moment) const;
+    // The time the view model's schedule runner sees: the real one, except inside checkSchedulesAt.
+    [[nodiscard]] static QDateTime now();
 
     // Gives the application a dark palette, as a system switching to its dark appearance does, or
     // puts back the one it started with.

@@ -44,7 +44,7 @@ public Q_SLOTS:
         engine->addImportPath(u"qrc:/qt/qml"_s);
         release();
         m_home = std::make_unique<TestHome>();
-        m_viewModel = std::make_unique<DockViewModel>(m_home->recordingPlatform());
+        m_viewModel = std::make_unique<DockViewModel>(m_home->recordingPlatform(), &TestProbe::now);
         m_probe = std::make_unique<TestProbe>(*m_home, *m_viewModel);
         DockViewModelSingleton::setInstance(m_viewModel.get());
         currentProbe = m_probe.get();
