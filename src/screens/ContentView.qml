@@ -25,7 +25,7 @@ Item {
         { key: "appearance", title: "Appearance", icon: "slider.horizontal.3", screen: "AppearanceView", group: 0 },
         { key: "presets", title: "Presets", icon: "sparkles", screen: "PresetsView", group: 0 },
         { key: "profiles", title: "Profiles", icon: "square.stack.3d.up.fill", screen: "ProfilesView", group: 0 },
-        { key: "schedules", title: "Schedules", icon: "clock.badge.checkmark", screen: "", group: 0 },
+        { key: "schedules", title: "Schedules", icon: "clock.badge.checkmark", screen: "SchedulesView", group: 0 },
         { key: "backup", title: "Backup & Restore", icon: "externaldrive.fill", screen: "BackupRestoreView", group: 0 },
         { key: "about", title: "About", icon: "info.circle.fill", screen: "AboutView", group: 1 }
     ]

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Layouts
+import Berthwise
+
+// The Schedules section: the weekly schedules that switch the Dock to a profile, in their stored
+// order, and the editor that adds and changes them.
+ScreenPage {
+    id: screen
+
+    readonly property bool hasProfiles: DockViewModel.profiles.count > 0
+    // What had the keyboard focus before the editor took it.
+    property Item editorOpener
+
+    // Opens the editor on the schedule with this id, or on a new schedule when it is empty.
+    function openEditor(scheduleId) {
+        const schedules = DockViewModel.schedules;
+        editorOpener = Window.activeFocusItem;
+        editor.openFor(scheduleId === "" ? null : schedules.get(schedules.indexOf(scheduleId)));
+    }
+
+    // Saving the first schedule hides the button that opened the editor from the keyboard, which
+    // would leave the focus nowhere; the header's button takes it instead.
+    function keepKeyboardFocus() {
+        if (editorOpener && editorOpener !== Window.contentItem && !editorOpener.visible)
+            addButton.forceActiveFocus(Qt.OtherFocusReason);
+    }
+
+    // Deleting from the keyboard takes the focused card away; the focus moves on to the card that
+    // takes its place, or to the header's button when none is left.
+    function deleteSchedule(card) {
+        const row = DockViewModel.schedules.indexOf(card.scheduleId);
+        const hadFocus = card.hasKeyboardFocus;
+        DockViewModel.deleteSchedule(card.scheduleId);
+        if (!hadFocus)
+            return;
+        const next = cards.itemAt(Math.min(row, cards.count - 1));
+        if (next)
+            next.takeKeyboardFocus();
+        else
+            addButton.forceActiveFocus(Qt.TabFocusReason);
+    }
+
+    objectName: "schedulesView"
+    title: "Schedules"
+    subtitle: "Automatically switch Dock profiles at set times."
+    spacing: Theme.spacing.section
+
+    // The runner may have marked schedules as applied while the screen was away.
+    Component.onCompleted: DockViewModel.reloadSchedules()
+
+    headerTrailing: PrimaryButton {
+        id: addButton
+
+        objectName: "addScheduleButton"
+        text: "Add Schedule"
+        icon: "plus"
+        enabled: screen.hasProfiles
+        onActivated: screen.openEditor("")
+    }
+
+    ColumnLayout {
+        objectName: "scheduleList"
+        visible: DockViewModel.schedules.count > 0
+        Layout.fillWidth: true
+        spacing: Theme.spacing.snug
+
+        Repeater {
+            id: cards
+
+            model: DockViewModel.schedules
+
+            delegate: ScheduleCard {
+                id: card
+
+                objectName: "scheduleCard_" + scheduleId
+                Layout.fillWidth: true
+                onEditRequested: screen.openEditor(scheduleId)
+                onEnabledToggled: value => DockViewModel.setScheduleEnabled(scheduleId, value)
+                onDeleteRequested: screen.deleteSchedule(card)
+            }
+        }
+    }
+
+    EmptyState {
+        objectName: "schedulesEmptyState"
+        visible: DockViewModel.schedules.count === 0
+        Layout.alignment: Qt.AlignHCenter
+        icon: "clock.badge.plus"
+        heading: "No schedules yet"
+        text: "Add a schedule to automatically switch your Dock profile at a set time and day."
+        actionText: screen.hasProfiles ? "Add First Schedule" : ""
+        actionIcon: "plus"
+        onActionTriggered: screen.openEditor("")
+
+        RowLayout {
+            objectName: "createProfileHint"
+            visible: !screen.hasProfiles
+            Layout.alignment: Qt.AlignHCenter
+            spacing: Theme.spacing.tight
+
+            SymbolIcon {
+                name: "info.circle"
+                size: Theme.iconSize.small
+                color: Theme.warning
+            }
+
+            StaticText {
+                text: "Create a profile first in the Profiles tab"
+                font: Theme.font.caption
+                color: Theme.warning
+            }
+        }
+    }
+
+    InfoBanner {
+        Layout.maximumWidth: parent.width
+        icon: "clock.badge.checkmark"
+        message: "Berthwise checks your schedules every 30 seconds while running. Make sure the app is set to "
+                 + "Launch at Login so schedules trigger reliably in the background."
+    }
+
+    ScheduleEditSheet {
+        id: editor
+
+        objectName: "scheduleEditor"
+        onClosed: screen.keepKeyboardFocus()
+        onSave: (scheduleId, profileId, hour, minute, days, isEnabled) => {
+            if (scheduleId === "")
+                DockViewModel.addSchedule(profileId, hour, minute, days, isEnabled);
+            else
+                DockViewModel.updateSchedule(scheduleId, profileId, hour, minute, days, isEnabled);
+        }
+    }
+}

@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: MIT
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Layouts
+import Berthwise
+
+// The editor that adds a schedule or changes one: a profile, a time of day, the days and whether it
+// is enabled. It takes its values from the schedule once, when it opens, so changes made elsewhere
+// while it is open do not overwrite the user's.
+SheetFrame {
+    id: sheet
+
+    // The schedule being edited, or null when adding.
+    property var schedule: null
+    // Empty until the user chooses; when editing, the schedule's profile, listed or not.
+    property string selectedProfileId
+    property alias hour: timePicker.hour
+    property alias minute: timePicker.minute
+    // Weekday numbers, Sunday being 1.
+    property alias selectedDays: daysPicker.days
+    property bool isEnabled: true
+
+    readonly property bool isAdding: schedule === null
+    readonly property var weekdays: [2, 3, 4, 5, 6]
+    readonly property var weekends: [1, 7]
+    readonly property var everyDay: [1, 2, 3, 4, 5, 6, 7]
+
+    // The finished schedule; `scheduleId` is empty when adding.
+    signal save(string scheduleId, string profileId, int hour, int minute, var days, bool isEnabled)
+
+    component SectionLabel: RowLayout {
+        id: label
+
+        property string icon
+        property string text
+
+        spacing: Theme.spacing.compact
+
+        SymbolIcon {
+            name: label.icon
+            size: Theme.iconSize.body
+            color: Theme.secondaryText
+        }
+
+        StaticText {
+            // Spanning the width lets the section around it span it too.
+            Layout.fillWidth: true
+            text: label.text
+            font: Theme.font.headline
+            Accessible.role: Accessible.Heading
+        }
+    }
+
+    sheetWidth: 460
+    icon: "clock.badge.checkmark"
+    title: isAdding ? "New Schedule" : "Edit Schedule"
+    caption: "Choose a profile, time, and days"
+    showsCloseButton: true
+    defaultText: isAdding ? "Add Schedule" : "Save Changes"
+    defaultEnabled: selectedProfileId !== "" && selectedDays.length > 0
+    onAccepted: sheet.save(isAdding ? "" : schedule.scheduleId, selectedProfileId, hour, minute,
+                           selectedDays, isEnabled)
+
+    // Opens on `target`, a schedule as its list model's row gives it, or on a new one when it is null.
+    function openFor(target) {
+        schedule = target;
+        selectedProfileId = target ? target.profileId : "";
+        hour = target ? target.hour : 9;
+        minute = target ? target.minute : 0;
+        selectedDays = target ? target.days : weekdays;
+        isEnabled = target ? target.isEnabled : true;
+        // The profile section, not a control in it, takes the focus: Return saves at once, the first
+        // Tab reaches the first profile, and no control keeps the focus it had when last closed.
+        scroller.contentY = 0;
+        profileSection.focus = true;
+        open();
+    }
+
+    ChoiceGroup {
+        id: profileChoice
+
+        currentValue: sheet.selectedProfileId
+        onActivated: value => sheet.selectedProfileId = value
+    }
+
+    ColumnLayout {
+        id: profileSection
+
+        Layout.fillWidth: true
+        spacing: Theme.spacing.snug
+        // Tab would otherwise start over at the top of the dialog rather than at what follows.
+        Keys.onTabPressed: event => {
+            const first = profileRows.itemAt(0);
+            if (first)
+                first.forceActiveFocus(Qt.TabFocusReason);
+            else
+                event.accepted = false;
+        }
+
+        SectionLabel {
+            icon: "square.stack.3d.up.fill"
+            text: "Profile"
+        }
+
+        StaticText {
+            objectName: "noProfilesNote"
+            Layout.fillWidth: true
+            visible: DockViewModel.profiles.count === 0
+            text: "No profiles available — create one in the Profiles tab first."
+            font: Theme.font.caption
+            color: Theme.warning
+            wrapMode: Text.Wrap
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: Theme.spacing.small
+
+            Repeater {
+                id: profileRows
+
+                model: DockViewModel.profiles
+
+                delegate: ProfilePickerRow {
+                    required property string profileId
+
+                    objectName: "profileRow_" + name
+                    Layout.fillWidth: true
+                    group: profileChoice
+                    value: profileId
+                }
+            }
+        }
+    }
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        spacing: Theme.spacing.snug
+
+        SectionLabel {
+            icon: "clock"
+            text: "Time"
+        }
+
+        TimePicker {
+            id: timePicker
+
+            objectName: "timePicker"
+            // A nested layout fills the width by default, which would leave its wheels at the left.
+            Layout.fillWidth: false
+            Layout.alignment: Qt.AlignHCenter
+        }
+    }
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        spacing: Theme.spacing.snug
+
+        SectionLabel {
+            icon: "calendar"
+            text: "Days"
+        }
+
+        DaysPicker {
+            id: daysPicker
+
+            objectName: "daysPicker"
+        }
+
+        RowLayout {
+            spacing: Theme.spacing.small
+
+            Repeater {
+                model: [
+                    { text: "Weekdays", days: sheet.weekdays },
+                    { text: "Weekends", days: sheet.weekends },
+                    { text: "Every Day", days: sheet.everyDay }
+                ]
+
+                delegate: BorderedButton {
+                    required property var modelData
+
+                    objectName: "daySet_" + modelData.text
+                    text: modelData.text
+                    font: Theme.font.caption
+                    verticalPadding: Theme.spacing.tight
+                    onActivated: sheet.selectedDays = modelData.days
+                }
+            }
+        }
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: Theme.spacing.compact
+
+        SymbolIcon {
+            name: "power"
+            size: Theme.iconSize.body
+            color: Theme.secondaryText
+        }
+
+        StaticText {
+            Layout.fillWidth: true
+            text: "Enable this schedule"
+        }
+
+        ToggleSwitch {
+            objectName: "enableSwitch"
+            checked: sheet.isEnabled
+            Accessible.name: "Enable this schedule"
+            onToggled: value => sheet.isEnabled = value
+        }
+    }
+}
