@@ -17,7 +17,7 @@ Item {
     readonly property string title: shownItem.title
 
     // Key, title, symbol and screen type of each section, in sidebar order; About stands alone in a
-    // second group. A section whose screen is not built yet names none.
+    // second group.
     readonly property var sections: [
         { key: "dashboard", title: "Dashboard", icon: "rectangle.grid.2x2.fill", screen: "DashboardView", group: 0 },
         { key: "spacers", title: "Spacers", icon: "rectangle.split.3x1.fill", screen: "SpacersView", group: 0 },
@@ -126,19 +126,7 @@ Item {
                 anchors.left: parent.left
                 anchors.right: parent.right
                 anchors.bottom: statusDivider.top
-                // A section without a screen of its own yet shows its title instead.
-                source: content.shownItem.screen ? content.shownItem.screen + ".qml" : ""
-            }
-
-            // Shown only while a section's screen is not part of this build yet.
-            StaticText {
-                objectName: "screenPlaceholder"
-                visible: screen.status === Loader.Error || screen.status === Loader.Null
-                anchors.centerIn: parent
-                text: content.shownItem.title
-                font: Theme.font.largeTitle
-                color: Theme.secondaryText
-                Accessible.ignored: !visible
+                source: content.shownItem.screen + ".qml"
             }
 
             Divider {
