@@ -1,31 +1,24 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "TestFiles.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
-// Whole-file reads and writes for the stores' tests, and the hand-written files in tests/data/stores.
+#include <tuple>
+
+// The hand-written files in tests/data/stores, the copies a store keeps aside, and generated files.
 namespace StoreTestFiles {
 
-inline QByteArray content(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestFiles::content;
+using TestFiles::write;
 
 inline QByteArray data(const QString& name) {
     return content(QStringLiteral(BERTHWISE_STORES_TEST_DATA) + u'/' + name);
-}
-
-inline void write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
 }
 
 // The hand-written list `name` with `key` of its first record set to `value`, or removed when
@@ -51,6 +44,27 @@ inline QByteArray keptAside(const QString& path) {
     if (copies.size() != 1 || !name.match(copies.first()).hasMatch())
         return "copies: " + copies.join(u' ').toUtf8();
     return content(store.absoluteDir().filePath(copies.first()));
+}
+
+// Each member's JSON text as a user, an older version or a damaged disk might leave it: the usual
+// values most of the time, an odd one now and then.
+using GeneratedFields = QList<std::tuple<QByteArray, QByteArrayList, QByteArrayList>>;
+
+// A list of one to three records with these fields, one of them left out in `missingOdds` of the
+// records, so that a fair share of the files decode and the rest come close.
+inline QByteArray generatedList(QRandomGenerator& random, const GeneratedFields& fields, int missingOdds) {
+    QByteArrayList records;
+    for (int count = random.bounded(1, 4); count > 0; --count) {
+        QByteArrayList members;
+        for (const auto& [key, usual, odd] : fields) {
+            const QByteArrayList& from = random.bounded(32) == 0 && !odd.isEmpty() ? odd : usual;
+            members.append('"' + key + "\":" + from.at(random.bounded(from.size())));
+        }
+        if (random.bounded(missingOdds) == 0)
+            members.removeAt(random.bounded(members.size()));
+        records.append('{' + members.join(',') + '}');
+    }
+    return '[' + records.join(',') + ']';
 }
 
 } // namespace StoreTestFiles

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "TestHome.h"
+#include "stores/ProfileService.h"
+#include "stores/ScheduleStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -91,4 +94,22 @@ int TestHome::dockRestarts() const {
     if (!file.open(QIODevice::ReadOnly))
         return 0;
     return file.readAll().trimmed().toInt();
+}
+
+CommandResult TestHome::dock(const QString& verb, const QStringList& arguments) const {
+    const Platform simulated = platform();
+    QProcess process;
+    process.setProcessEnvironment(simulated.childEnvironment());
+    process.start(simulated.defaultsPath, QStringList{verb, u"com.apple.dock"_s} + arguments);
+    if (!process.waitForFinished(60'000))
+        return {QString(), QString(), -1};
+    return {QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
+            QString::fromUtf8(process.readAllStandardError()), process.exitCode()};
+}
+
+void TestHome::store(const QList<DockProfile>& profiles, const QList<DockSchedule>& schedules) const {
+    const Platform p = platform();
+    ProfileService(DockService(ShellService(p)), BackupService(ShellService(p)), p.profilesFile())
+        .saveProfiles(profiles);
+    ScheduleStore(p.applicationSupportFolder).saveSchedules(schedules);
 }

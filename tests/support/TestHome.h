@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "dock/CommandResult.h"
 #include "platform/Platform.h"
+#include "stores/DockProfile.h"
+#include "stores/DockSchedule.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -35,6 +38,10 @@ public:
 
     // How often the simulated Dock was restarted.
     [[nodiscard]] int dockRestarts() const;
+    // Runs the simulated `defaults VERB com.apple.dock ARGUMENTS...`; the output comes trimmed.
+    CommandResult dock(const QString& verb, const QStringList& arguments = {}) const;
+    // Leaves these records in the stores, as an earlier run would have.
+    void store(const QList<DockProfile>& profiles, const QList<DockSchedule>& schedules = {}) const;
 
 private:
     QTemporaryDir m_dir;
