@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "Columns.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "state/DockViewModel.h"
-#include "stores/ScheduleStore.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,6 +14,7 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using TestFiles::content;
 
 using Call = std::function<void(DockViewModel&)>;
 Q_DECLARE_METATYPE(Call)
@@ -33,20 +32,18 @@ QDateTime at(const QDate& day, int hour, int minute, int second) {
 
 // The twelve settings as the view model publishes them.
 DockConfiguration published(const DockViewModel& model) {
-    DockConfiguration configuration;
-    configuration.dockSize = qint64(model.dockSize());
-    configuration.magnification = model.isMagnificationEnabled();
-    configuration.magnificationSize = qint64(model.magnificationSize());
-    configuration.autoHide = model.isAutoHideEnabled();
-    configuration.fastAutoHide = model.fastAutoHide();
-    configuration.showRecentApps = !model.hideRecentApps();
-    configuration.minimizeToApplication = model.minimizeIntoAppIcon();
-    configuration.showHidden = model.dimHiddenApps();
-    configuration.showOnlyRunningApps = model.showOnlyRunningApps();
-    configuration.showProcessIndicators = model.showRunningIndicators();
-    configuration.orientation = model.dockPosition();
-    configuration.minimizeEffect = model.minimizeEffect();
-    return configuration;
+    return {.dockSize = qint64(model.dockSize()),
+            .magnification = model.isMagnificationEnabled(),
+            .magnificationSize = qint64(model.magnificationSize()),
+            .autoHide = model.isAutoHideEnabled(),
+            .fastAutoHide = model.fastAutoHide(),
+            .showRecentApps = !model.hideRecentApps(),
+            .minimizeToApplication = model.minimizeIntoAppIcon(),
+            .showHidden = model.dimHiddenApps(),
+            .showOnlyRunningApps = model.showOnlyRunningApps(),
+            .showProcessIndicators = model.showRunningIndicators(),
+            .orientation = model.dockPosition(),
+            .minimizeEffect = model.minimizeEffect()};
 }
 
 // Full Power: every value differs from the initial ones and from the Dock the tests prepare.
@@ -81,9 +78,7 @@ DockSchedule mondayNineFor(const DockProfile& profile) {
 // write below.
 void breakStoreFolder(const Platform& platform) {
     QDir(platform.applicationSupportFolder).removeRecursively();
-    QDir().mkpath(QFileInfo(platform.applicationSupportFolder).absolutePath());
-    QFile blocker(platform.applicationSupportFolder);
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    TestFiles::write(platform.applicationSupportFolder, {});
 }
 
 QCoro::Task<> succeed() {
@@ -110,42 +105,23 @@ private:
         return platform;
     }
 
-    void writeDock(const QStringList& keyTypeValue) const {
-        QProcess process;
-        process.setProcessEnvironment(platform().childEnvironment());
-        process.start(platform().defaultsPath, QStringList{u"write"_s, u"com.apple.dock"_s} + keyTypeValue);
-        QVERIFY(process.waitForFinished(patience));
-        QCOMPARE(process.exitCode(), 0);
-    }
-
-    void storeProfilesAndSchedules(const QList<DockProfile>& profiles,
-                                   const QList<DockSchedule>& schedules) const {
-        const Platform p = platform();
-        ProfileService(DockService(ShellService(p)), BackupService(ShellService(p)), p.profilesFile())
-            .saveProfiles(profiles);
-        ScheduleStore(p.applicationSupportFolder).saveSchedules(schedules);
+    void writeDock(const QString& key, const QString& type, const QString& value) const {
+        QCOMPARE(m_home->dock(u"write"_s, {key, type, value}).exitCode, 0);
     }
 
 private Q_SLOTS:
     void init() {
         m_home = std::make_unique<TestHome>();
-        writeDock({u"largesize"_s, u"-int"_s, u"77"_s});
+        writeDock(u"largesize"_s, u"-int"_s, u"77"_s);
     }
 
     void cleanup() { m_home.reset(); }
 
-    void startsFromInitialValuesThenShowsTheDock_data() {
-        QTest::addColumn<bool>("showRecents");
-        QTest::newRow("recents shown") << true;
-        QTest::newRow("recents hidden") << false;
-    }
-
     void startsFromInitialValuesThenShowsTheDock() {
-        QFETCH(bool, showRecents);
-        writeDock({u"tilesize"_s, u"-int"_s, u"33"_s});
-        writeDock({u"show-recents"_s, u"-bool"_s, showRecents ? u"true"_s : u"false"_s});
-        writeDock({u"orientation"_s, u"-string"_s, u"left"_s});
-        writeDock({u"minimize-to-application"_s, u"-bool"_s, u"false"_s});
+        writeDock(u"tilesize"_s, u"-int"_s, u"33"_s);
+        writeDock(u"show-recents"_s, u"-bool"_s, u"true"_s);
+        writeDock(u"orientation"_s, u"-string"_s, u"left"_s);
+        writeDock(u"minimize-to-application"_s, u"-bool"_s, u"false"_s);
 
         DockViewModel model(platform());
         const DockConfiguration initial{
@@ -155,39 +131,21 @@ private Q_SLOTS:
                 model.backups()->paths().isEmpty());
 
         QVERIFY(dockWasRead(model));
-        const DockConfiguration dock{.dockSize = 33,
-                                     .magnificationSize = 77,
-                                     .showRecentApps = showRecents,
-                                     .orientation = DockPosition::left};
+        const DockConfiguration dock{
+            .dockSize = 33, .magnificationSize = 77, .orientation = DockPosition::left};
         QCOMPARE(published(model), dock);
     }
 
-    void settingsAndTilesReachTheDock_data() {
-        QTest::addColumn<Call>("call");
-        QTest::addColumn<QString>("scriptPart");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("size truncated") << Call([](DockViewModel& m) {
-            m.setDockSize(63.9);
-            m.applyDockSize();
-        }) << u"tilesize -int 63\n"_s << u"Dock updated successfully."_s;
-        QTest::newRow("small spacer, right side")
-            << Call([](DockViewModel& m) { m.addSpacer(u"small"_s, u"others"_s); }) << u"small-spacer-tile"_s
-            << u"Small spacer added to Right Side."_s;
-        QTest::newRow("servers stack") << Call([](DockViewModel& m) { m.addRecentStack(4); })
-                                       << u"persistent-others"_s << u"Recent Servers stack added."_s;
-    }
-
-    void settingsAndTilesReachTheDock() {
-        QFETCH(Call, call);
-        QFETCH(QString, scriptPart);
+    // The slider hands over fractions; the Dock takes whole points, cut, not rounded.
+    void sizeIsWrittenTruncated() {
         DockViewModel model(m_home->recordingPlatform());
         QVERIFY(dockWasRead(model));
-        call(model);
+        model.setDockSize(63.9);
+        model.applyDockSize();
         QVERIFY(finished(model));
-        QTEST(model.statusMessage(), "status");
-        const QStringList scripts = m_home->recordedScripts();
-        QCOMPARE(scripts.size(), 1);
-        QVERIFY2(scripts.first().contains(scriptPart), qPrintable(scripts.first()));
+        QCOMPARE(model.statusMessage(), u"Dock updated successfully."_s);
+        QCOMPARE(m_home->recordedScripts(),
+                 QStringList{u"defaults write com.apple.dock tilesize -int 63\nkillall Dock"_s});
     }
 
     // The quick operation ends first, so a busy state that ended with it would show there.
@@ -213,41 +171,33 @@ private Q_SLOTS:
     }
 
     void profileChangesArePublishedOnlyOnceSaved_data() {
-        QTest::addColumn<Call>("call");
-        QTest::addColumn<bool>("saveFails");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<QStringList>("names");
+        columns<Call, bool, QString, QStringList>("call", "saveFails", "status", "names");
         const Call capture([](DockViewModel& m) { m.captureProfile(u" \n\t "_s, u"star"_s); });
-        const auto first = [](DockViewModel& m) { return m.profiles()->profiles().first().id; };
-        const Call exportAndImportTwice([first](DockViewModel& m) {
-            const QUrl file = QUrl::fromLocalFile(QDir::homePath() + u"/home.json"_s);
-            m.exportProfile(first(m).toString(QUuid::WithBraces).toUpper(), file);
-            m.importProfile(file);
-            m.importProfile(file);
-        });
-        const auto rename = [first](const QString& name) {
-            return Call([first, name](DockViewModel& m) { m.renameProfile(idText(first(m)), name); });
-        };
-        const Call remove([first](DockViewModel& m) { m.deleteProfile(idText(first(m))); });
-        const QStringList home{u"Home"_s};
+        const auto first = [](DockViewModel& m) { return idText(m.profiles()->profiles().first().id); };
+        const Call remove([first](DockViewModel& m) { m.deleteProfile(first(m)); });
         const auto gone = u"That profile no longer exists."_s;
+        const QStringList home{u"Home"_s};
         QTest::newRow("blank capture") << capture << false << u"Profile 'Untitled Profile' captured."_s
                                        << QStringList{u"Untitled Profile"_s, u"Home"_s};
-        QTest::newRow("imported twice") << exportAndImportTwice << false << u"Profile imported."_s
+        QTest::newRow("imported twice") << Call([first](DockViewModel& m) {
+            const QUrl file = QUrl::fromLocalFile(QDir::homePath() + u"/home.json"_s);
+            m.exportProfile(QUuid(first(m)).toString(QUuid::WithBraces).toUpper(), file);
+            m.importProfile(file);
+            m.importProfile(file);
+        }) << false << u"Profile imported."_s
                                         << QStringList{u"Home"_s, u"Home"_s, u"Home"_s};
         QTest::newRow("rename, trimmed")
-            << rename(u"  Office \n"_s) << false << u"Profile renamed."_s << QStringList{u"Office"_s};
-        QTest::newRow("blank rename does nothing") << rename(u" \t\n"_s) << false << u"Ready"_s << home;
+            << Call([first](DockViewModel& m) { m.renameProfile(first(m), u"  Office \n"_s); }) << false
+            << u"Profile renamed."_s << QStringList{u"Office"_s};
         QTest::newRow("rename of a profile no longer listed")
             << Call([](DockViewModel& m) { m.renameProfile(idText(QUuid::createUuid()), u"Back"_s); })
             << false << gone << home;
         // Started while the profile was still listed: nothing is left to rename, which is no failure.
         QTest::newRow("rename of a profile deleted meanwhile") << Call([first](DockViewModel& m) {
-            const QString id = idText(first(m));
+            const QString id = first(m);
             m.deleteProfile(id);
             m.renameProfile(id, u"Back"_s);
         }) << false << u"Profile renamed."_s << QStringList{};
-        QTest::newRow("delete") << remove << false << u"Profile deleted."_s << QStringList{};
         QTest::newRow("apply of a profile no longer listed")
             << Call([](DockViewModel& m) { m.applyProfile(idText(QUuid::createUuid())); }) << false << gone
             << home;
@@ -260,7 +210,7 @@ private Q_SLOTS:
         QFETCH(bool, saveFails);
         QFETCH(QString, status);
         const DockProfile stored = profileNamed(u"Home"_s);
-        storeProfilesAndSchedules({stored}, {});
+        m_home->store({stored});
         DockViewModel model(platform());
         QVERIFY(dockWasRead(model));
         if (saveFails)
@@ -291,59 +241,42 @@ private Q_SLOTS:
         }
     }
 
-    void newBackupIsListedFirstEvenWhenListingFails_data() {
-        QTest::addColumn<bool>("listable");
-        QTest::newRow("listable") << true;
-        QTest::newRow("unlistable") << false;
-    }
-
-    void newBackupIsListedFirstEvenWhenListingFails() {
-        QFETCH(bool, listable);
-        if (!listable && ::geteuid() == 0)
-            QSKIP("root lists every folder, so the listing cannot be made to fail");
-        const QString folder = platform().backupsFolder();
-        const QString older = folder + u"/com.apple.dock.backup.20200101-000000.plist"_s;
-        QVERIFY(QDir().mkpath(folder) && QFile(older).open(QIODevice::WriteOnly));
-        if (!listable)
-            QFile::setPermissions(folder, QFile::WriteOwner | QFile::ExeOwner);
-        DockViewModel model(platform());
-        QVERIFY(dockWasRead(model));
-        model.createBackup();
-        QVERIFY(finished(model));
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(model.statusMessage(), u"Backup created successfully."_s);
-        const QStringList backups = model.backups()->paths();
-        QCOMPARE(backups.size(), listable ? 2 : 1);
-        QVERIFY(backups.first() != older && QFileInfo::exists(backups.first()));
-    }
-
-    // The Backup & Restore screen says nothing about listing or deleting: the list shows the folder.
+    // The Backup & Restore screen says nothing about listing or deleting: the list shows the folder,
+    // and a new backup is listed even where the folder cannot be.
     void backupsAreListedAndDeletedWithoutAlerts() {
         const QString folder = platform().backupsFolder();
         const QString backup = folder + u"/com.apple.dock.backup.20200101-000000.plist"_s;
-        QVERIFY(QDir().mkpath(folder) && QFile(backup).open(QIODevice::WriteOnly));
+        TestFiles::write(backup, {});
         DockViewModel model(platform());
         QVERIFY(dockWasRead(model));
         model.reloadBackups();
         QCOMPARE(model.backups()->paths(), QStringList{backup});
-
         model.deleteBackup(folder + u"/gone.plist"_s);
         QCOMPARE(model.backups()->paths(), QStringList{backup});
+
+        // Root lists every folder, so there the listing cannot be made to fail this way.
+        if (::geteuid() != 0) {
+            QFile::setPermissions(folder, QFile::WriteOwner | QFile::ExeOwner);
+            model.createBackup();
+            QVERIFY(finished(model));
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QCOMPARE(model.statusMessage(), u"Backup created successfully."_s);
+            const QStringList backups = model.backups()->paths();
+            QVERIFY(backups.size() == 1 && backups.first() != backup && QFileInfo::exists(backups.first()));
+        }
+        const QString status = model.statusMessage();
         // A file where the folder belongs cannot be listed, whoever runs the test.
-        QVERIFY(QDir(folder).removeRecursively() && QFile(folder).open(QIODevice::WriteOnly));
+        QVERIFY(QDir(folder).removeRecursively());
+        TestFiles::write(folder, {});
         model.reloadBackups();
         QVERIFY(model.backups()->paths().isEmpty());
-        QVERIFY(model.lastError().isEmpty() && model.statusMessage() == u"Ready"_s);
+        QVERIFY(model.lastError().isEmpty() && model.statusMessage() == status);
     }
 
     // The restarted Dock writes its preferences again after a reset, so there is something to back
     // up without restarting Berthwise; the restore puts those exact bytes back.
     void resetBackupAndRestoreAgainstTheSimulatedDock() {
         const QString live = platform().dockPreferencesFile;
-        const auto bytes = [](const QString& path) {
-            QFile file(path);
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        };
         DockViewModel model(platform());
         QVERIFY(dockWasRead(model));
         model.resetDock();
@@ -354,16 +287,16 @@ private Q_SLOTS:
         QVERIFY(finished(model));
         QCOMPARE(model.statusMessage(), u"Backup created successfully."_s);
         const QString backup = model.backups()->paths().value(0);
-        const QByteArray afterReset = bytes(live);
+        const QByteArray afterReset = content(live);
         QVERIFY(!afterReset.isEmpty());
-        QCOMPARE(bytes(backup), afterReset);
+        QCOMPARE(content(backup), afterReset);
 
-        writeDock({u"tilesize"_s, u"-int"_s, u"55"_s});
-        QVERIFY(bytes(live) != afterReset);
+        writeDock(u"tilesize"_s, u"-int"_s, u"55"_s);
+        QVERIFY(content(live) != afterReset);
         model.restoreBackup(backup);
         QVERIFY(finished(model));
         QCOMPARE(model.statusMessage(), u"Dock restored from backup."_s);
-        QCOMPARE(bytes(live), afterReset);
+        QCOMPARE(content(live), afterReset);
     }
 
     void presetValuesArePublishedOnlyAfterTheDockChanged_data() {
@@ -391,25 +324,30 @@ private Q_SLOTS:
         QCOMPARE(restartsWhenPublished > restartsBefore, shellStarts);
     }
 
-    void scheduleChangesStayWhenTheSaveFails_data() {
-        QTest::addColumn<Call>("call");
-        QTest::addColumn<QList<bool>>("enabled");
+    void scheduleChangesStayWhenTheyFail_data() {
+        columns<Call, QList<bool>, QString>("call", "enabled", "error");
         const auto first = [](DockViewModel& m) { return m.schedules()->schedules().first(); };
-        QTest::newRow("add") << Call([first](DockViewModel& m) {
+        const auto saveFailure = u"Couldn't create the folder"_s;
+        QTest::newRow("add, save fails") << Call([first](DockViewModel& m) {
             m.addSchedule(idText(first(m).profileID), 7, 30, {1, 7}, true);
-        }) << QList<bool>{true, true};
-        QTest::newRow("switch off") << Call([first](DockViewModel& m) {
-            m.setScheduleEnabled(idText(first(m).id), false);
-        }) << QList<bool>{false};
-        QTest::newRow("delete") << Call([first](DockViewModel& m) { m.deleteSchedule(idText(first(m).id)); })
-                                << QList<bool>{};
+        }) << QList<bool>{true, true} << saveFailure;
+        QTest::newRow("switch off, save fails")
+            << Call([first](DockViewModel& m) { m.setScheduleEnabled(idText(first(m).id), false); })
+            << QList<bool>{false} << saveFailure;
+        QTest::newRow("delete, save fails")
+            << Call([first](DockViewModel& m) { m.deleteSchedule(idText(first(m).id)); }) << QList<bool>{}
+            << saveFailure;
+        QTest::newRow("delete of a schedule no longer listed")
+            << Call([](DockViewModel& m) { m.deleteSchedule(idText(QUuid::createUuid())); })
+            << QList<bool>{true} << u"That schedule no longer exists."_s;
     }
 
     // The failure shows in red in the status line, which must not keep an earlier success.
-    void scheduleChangesStayWhenTheSaveFails() {
+    void scheduleChangesStayWhenTheyFail() {
         QFETCH(Call, call);
+        QFETCH(QString, error);
         const DockProfile profile = profileNamed(u"Any"_s);
-        storeProfilesAndSchedules({profile}, {mondayNineFor(profile)});
+        m_home->store({profile}, {mondayNineFor(profile)});
         DockViewModel model(platform());
         QVERIFY(dockWasRead(model));
         model.perform(u"Done."_s, succeed);
@@ -420,45 +358,14 @@ private Q_SLOTS:
         for (const DockSchedule& schedule : model.schedules()->schedules())
             enabled.append(schedule.isEnabled);
         QTEST(enabled, "enabled");
-        QVERIFY(!model.lastError().isEmpty());
+        QVERIFY2(model.lastError().contains(error), qPrintable(model.lastError()));
         QCOMPARE(model.statusMessage(), model.lastError());
         QVERIFY(!model.isWorking());
     }
 
-    void scheduleEditsKeepTheirPlace() {
-        const DockProfile profile = profileNamed(u"Any"_s);
-        DockSchedule first = mondayNineFor(profile);
-        first.lastAppliedDate = at(monday, 9, 0, 10);
-        const DockSchedule second = mondayNineFor(profile);
-        storeProfilesAndSchedules({profile}, {first, second});
-        DockViewModel model(platform());
-        QVERIFY(dockWasRead(model));
-        const auto stored = [&] { return model.schedules()->schedules().first(); };
-
-        model.setScheduleEnabled(idText(first.id), false);
-        QVERIFY(!stored().isEnabled && stored().lastAppliedDate == first.lastAppliedDate);
-        // The editor's save with no profile chosen keeps the old one, and lets the schedule fire
-        // again in its minute.
-        model.updateSchedule(idText(first.id), QString(), 7, 45, {1, 7}, true);
-        const DockSchedule edited = stored();
-        QVERIFY(edited.id == first.id && edited.profileID == profile.id && edited.isEnabled);
-        QVERIFY(edited.hour == 7 && edited.minute == 45 && !edited.lastAppliedDate);
-        QCOMPARE(edited.days, (std::set{Weekday::sunday, Weekday::saturday}));
-        QCOMPARE(ScheduleStore(platform().applicationSupportFolder).loadSchedules().first(), edited);
-
-        model.deleteSchedule(idText(QUuid::createUuid()));
-        QCOMPARE(model.lastError(), u"That schedule no longer exists."_s);
-        QCOMPARE(model.statusMessage(), model.lastError());
-        QCOMPARE(model.schedules()->count(), 2);
-    }
-
     void runnerAppliesOnlyADueSchedule_data() {
-        QTest::addColumn<QList<int>>("days");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<bool>("profileExists");
-        QTest::addColumn<QDateTime>("lastApplied");
-        QTest::addColumn<QDateTime>("now");
-        QTest::addColumn<bool>("applied");
+        columns<QList<int>, bool, bool, QDateTime, QDateTime, bool>("days", "enabled", "profileExists",
+                                                                    "lastApplied", "now", "applied");
         const QList<int> mondays{2};
         const QDateTime never;
         QTest::newRow("due") << mondays << true << true << never << at(monday, 9, 0, 10) << true;
@@ -477,8 +384,6 @@ private Q_SLOTS:
 
     void runnerAppliesOnlyADueSchedule() {
         QFETCH(QList<int>, days);
-        QFETCH(bool, enabled);
-        QFETCH(bool, profileExists);
         QFETCH(QDateTime, lastApplied);
         QFETCH(QDateTime, now);
         QFETCH(bool, applied);
@@ -487,11 +392,12 @@ private Q_SLOTS:
         schedule.days.clear();
         for (int day : days)
             schedule.days.insert(*weekdayFromRawValue(day));
+        QFETCH(bool, enabled);
         schedule.isEnabled = enabled;
         if (lastApplied.isValid())
             schedule.lastAppliedDate = lastApplied;
-        storeProfilesAndSchedules(profileExists ? QList<DockProfile>{profile} : QList<DockProfile>{},
-                                  {schedule});
+        QFETCH(bool, profileExists);
+        m_home->store(profileExists ? QList<DockProfile>{profile} : QList<DockProfile>{}, {schedule});
 
         DockViewModel model(m_home->recordingPlatform(), [now] { return now; });
         QVERIFY(dockWasRead(model));
@@ -509,35 +415,57 @@ private Q_SLOTS:
                  std::optional<ReferenceSeconds>(now));
     }
 
-    // Two schedules due in one minute: one per tick, in list order, and neither again after a restart
-    // within that minute.
-    void runnerAppliesOncePerMinuteAcrossRestarts() {
-        const DockProfile first = profileNamed(u"First"_s);
-        const DockProfile second = profileNamed(u"Second"_s);
-        storeProfilesAndSchedules({first, second}, {mondayNineFor(first), mondayNineFor(second)});
+    // Two schedules saved from the editor for the minute the clock shows, against the simulated Dock:
+    // one per tick in list order, each in one relaunch, and neither again in that minute: not on a
+    // later tick, not after a switch went off and on again, not after a restart.
+    void runnerAppliesOncePerMinute() {
         QDateTime now = at(monday, 9, 0, 10);
         const auto clock = [&now] { return now; };
+        const auto tileSize = [this] { return m_home->dock(u"read"_s, {u"tilesize"_s}).output; };
         {
             DockViewModel model(platform(), clock);
             QVERIFY(dockWasRead(model));
+            for (const QString& size : {u"30"_s, u"40"_s}) {
+                writeDock(u"tilesize"_s, u"-int"_s, size);
+                model.captureProfile(u"Size "_s + size, u"moon.fill"_s);
+                QVERIFY(finished(model));
+            }
+            // Newest first: "Size 40", then "Size 30".
+            for (int row : {1, 0})
+                model.addSchedule(model.profiles()->get(row).value(u"profileId"_s).toString(), 9, 0, {2},
+                                  true);
+            const QString firstId = model.schedules()->get(0).value(u"scheduleId"_s).toString();
+            writeDock(u"tilesize"_s, u"-int"_s, u"64"_s);
+            const int restarts = m_home->dockRestarts();
+
             model.checkSchedules();
             QVERIFY(finished(model));
-            QCOMPARE(model.statusMessage(), u"Schedule applied 'First'."_s);
-            QCOMPARE(model.lastScheduleApplied(), u"First"_s);
-            QCOMPARE(published(model), static_cast<const DockConfiguration&>(first));
+            QCOMPARE(model.statusMessage(), u"Schedule applied 'Size 30'."_s);
+            QCOMPARE(tileSize(), u"30"_s);
+            QCOMPARE(m_home->dockRestarts(), restarts + 1);
             QVERIFY(!model.schedules()->schedules().at(1).lastAppliedDate);
+
             now = at(monday, 9, 0, 40);
             model.checkSchedules();
             QVERIFY(finished(model));
-            QCOMPARE(model.lastScheduleApplied(), u"Second"_s);
+            QCOMPARE(model.lastScheduleApplied(), u"Size 40"_s);
+            QCOMPARE(tileSize(), u"40"_s);
+
+            writeDock(u"tilesize"_s, u"-int"_s, u"64"_s);
+            model.checkSchedules();
+            model.setScheduleEnabled(firstId, false);
+            model.setScheduleEnabled(firstId, true);
+            now = at(monday, 9, 0, 45);
             model.checkSchedules();
             QVERIFY(!model.isWorking());
+            QCOMPARE(m_home->dockRestarts(), restarts + 2);
         }
         DockViewModel restarted(platform(), clock);
         QVERIFY(dockWasRead(restarted));
         now = at(monday, 9, 0, 50);
         restarted.checkSchedules();
         QVERIFY(!restarted.isWorking());
+        QCOMPARE(tileSize(), u"64"_s);
     }
 };
 
