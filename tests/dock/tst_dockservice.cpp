@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "Columns.h"
 #include "RunTask.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "dock/DockError.h"
 #include "dock/DockService.h"
 #include "model/CapturedDockConfiguration.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
@@ -14,6 +14,7 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
+using TestFiles::writeExecutable;
 
 // One call on the service, as a table row.
 using DockOperation = std::function<QCoro::Task<>(const DockService&)>;
@@ -45,40 +46,23 @@ CapturedDockConfiguration customisedConfiguration() {
     return qScopeGuard([name] { qunsetenv(name); });
 }
 
-// Writes an executable shell script, the quickest stand-in for a system tool with a behaviour of its own.
-QString writeExecutable(const QString& path, const QByteArray& body) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return {};
-    file.write("#!/bin/sh\n" + body);
-    file.close();
-    file.setPermissions(file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
-    return path;
+QString script(const QString& lines) {
+    return lines + u"\nkillall Dock"_s;
 }
 
-QString lines(std::initializer_list<QString> list) {
-    return QStringList(list).join(u'\n');
-}
-
-QString write(const QString& line) {
-    return lines({line, u"killall Dock"_s});
-}
-
-const QStringList customisedScripts{
-    write(u"defaults write com.apple.dock tilesize -int 36"_s),
-    write(u"defaults write com.apple.dock magnification -bool true"_s),
-    write(u"defaults write com.apple.dock largesize -int 96"_s),
-    write(u"defaults write com.apple.dock autohide -bool true"_s),
-    lines({u"defaults write com.apple.dock autohide-delay -float 0"_s,
-           u"defaults write com.apple.dock autohide-time-modifier -float 0.2"_s, u"killall Dock"_s}),
-    write(u"defaults write com.apple.dock show-recents -bool false"_s),
-    write(u"defaults write com.apple.dock minimize-to-application -bool true"_s),
-    write(u"defaults write com.apple.dock showhidden -bool true"_s),
-    write(u"defaults write com.apple.dock static-only -bool true"_s),
-    write(u"defaults write com.apple.dock show-process-indicators -bool false"_s),
-    write(u"defaults write com.apple.dock orientation -string left"_s),
-    write(u"defaults write com.apple.dock mineffect -string scale"_s),
-};
+const QStringList customisedScripts = [] {
+    QStringList scripts;
+    for (const QString& change :
+         {u"tilesize -int 36"_s, u"magnification -bool true"_s, u"largesize -int 96"_s,
+          u"autohide -bool true"_s,
+          u"autohide-delay -float 0\ndefaults write com.apple.dock "
+          u"autohide-time-modifier -float 0.2"_s,
+          u"show-recents -bool false"_s, u"minimize-to-application -bool true"_s, u"showhidden -bool true"_s,
+          u"static-only -bool true"_s, u"show-process-indicators -bool false"_s,
+          u"orientation -string left"_s, u"mineffect -string scale"_s})
+        scripts.append(script(u"defaults write com.apple.dock "_s + change));
+    return scripts;
+}();
 
 // A `defaults` that prints the value of each "key=value" pair as the real tool does, newline and
 // all, and otherwise fails as it does for a missing key, with output that must not count as a value.
@@ -137,10 +121,6 @@ QCoro::Task<> importSomething(const DockService& dock) {
     return dock.importDockPreferences("bplist00 not really");
 }
 
-CommandResult readList(const Platform& platform, const QString& list) {
-    return runTask(ShellService(platform).run(platform.defaultsPath, {u"read"_s, u"com.apple.dock"_s, list}));
-}
-
 } // namespace
 
 // The service drives the Dock through the shell, `defaults` and `killall`; most tests put stand-ins in
@@ -152,34 +132,31 @@ private Q_SLOTS:
     // Every change reaches the Dock as a script for the shell; these are compared character for
     // character, since a stray space or quote changes what `defaults` stores.
     void composesExactScripts_data() {
-        QTest::addColumn<DockOperation>("operation");
-        QTest::addColumn<QStringList>("scripts");
-
+        columns<DockOperation, QStringList>("operation", "scripts");
         QTest::newRow("whole configuration") << DockOperation([](const DockService& dock) {
             return dock.applyConfiguration(customisedConfiguration());
         }) << customisedScripts;
         QTest::newRow("fast auto-hide off")
             << DockOperation([](const DockService& dock) { return dock.setFastAutoHide(false); })
-            << QStringList{lines({u"defaults delete com.apple.dock autohide-delay || true"_s,
-                                  u"defaults delete com.apple.dock autohide-time-modifier || true"_s,
-                                  u"killall Dock"_s})};
+            << QStringList{script(u"defaults delete com.apple.dock autohide-delay || true\n"
+                                  u"defaults delete com.apple.dock autohide-time-modifier || true"_s)};
         QTest::newRow("reset") << DockOperation([](const DockService& dock) { return dock.resetDock(); })
-                               << QStringList{write(u"defaults delete com.apple.dock || true"_s)};
+                               << QStringList{script(u"defaults delete com.apple.dock || true"_s)};
 
-        const std::tuple<DockSpacerType, DockSection, QString> spacers[] = {
-            {DockSpacerType::standard, DockSection::apps,
-             u"persistent-apps -array-add '{\"tile-type\"=\"spacer-tile\";}'"_s},
-            {DockSpacerType::small, DockSection::apps,
-             u"persistent-apps -array-add '{\"tile-type\"=\"small-spacer-tile\";}'"_s},
-            {DockSpacerType::standard, DockSection::others,
-             u"persistent-others -array-add '{\"tile-type\"=\"spacer-tile\";}'"_s},
-            {DockSpacerType::small, DockSection::others,
-             u"persistent-others -array-add '{\"tile-type\"=\"small-spacer-tile\";}'"_s},
-        };
-        for (const auto& [type, section, line] : spacers) {
-            QTest::addRow("%s", qPrintable(line)) << DockOperation([type, section](const DockService& dock) {
-                return dock.addSpacer(type, section);
-            }) << QStringList{write(u"defaults write com.apple.dock "_s + line)};
+        const std::pair<DockSpacerType, QString> tiles[] = {{DockSpacerType::standard, u"spacer-tile"_s},
+                                                            {DockSpacerType::small, u"small-spacer-tile"_s}};
+        const std::pair<DockSection, QString> sections[] = {{DockSection::apps, u"persistent-apps"_s},
+                                                            {DockSection::others, u"persistent-others"_s}};
+        for (const auto& [type, tile] : tiles) {
+            for (const auto& [section, list] : sections) {
+                const QString line =
+                    u"defaults write com.apple.dock %1 -array-add '{\"tile-type\"=\"%2\";}'"_s.arg(list,
+                                                                                                   tile);
+                QTest::addRow("%s", qPrintable(line))
+                    << DockOperation(
+                           [type, section](const DockService& dock) { return dock.addSpacer(type, section); })
+                    << QStringList{script(line)};
+            }
         }
 
         const std::pair<RecentStackType, int> stacks[] = {{RecentStackType::applications, 1},
@@ -188,15 +165,9 @@ private Q_SLOTS:
         for (const auto& [type, listType] : stacks) {
             QTest::addRow("recents, list type %d", listType)
                 << DockOperation([type](const DockService& dock) { return dock.addRecentStack(type); })
-                << QStringList{lines({
-                       u"defaults write com.apple.dock persistent-others -array-add '{"_s,
-                       u"  \"tile-data\" = {"_s,
-                       u"    \"list-type\" = %1;"_s.arg(listType),
-                       u"  };"_s,
-                       u"  \"tile-type\" = \"recents-tile\";"_s,
-                       u"}';"_s,
-                       u"killall Dock"_s,
-                   })};
+                << QStringList{script(u"defaults write com.apple.dock persistent-others -array-add '{\n"
+                                      u"  \"tile-data\" = {\n    \"list-type\" = %1;\n  };\n"
+                                      u"  \"tile-type\" = \"recents-tile\";\n}';"_s.arg(listType))};
         }
     }
 
@@ -218,8 +189,7 @@ private Q_SLOTS:
 
     // Both readers turn whatever the Dock holds into the twelve settings without ever failing.
     void readConfigurationAppliesTheKeyTable_data() {
-        QTest::addColumn<QString>("printed");
-        QTest::addColumn<CapturedDockConfiguration>("expected");
+        columns<QString, CapturedDockConfiguration>("printed", "expected");
         using C = CapturedDockConfiguration;
 
         QTest::newRow("nothing customised") << QString() << C();
@@ -297,8 +267,7 @@ private Q_SLOTS:
 
     // Binary property lists, with every key, come from the simulated Dock in the tests below.
     void parseConfigurationOfPropertyLists_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<CapturedDockConfiguration>("expected");
+        columns<QByteArray, CapturedDockConfiguration>("data", "expected");
         using C = CapturedDockConfiguration;
 
         QTest::newRow("not a property list") << QByteArray("tilesize = 30") << C();
@@ -328,9 +297,7 @@ private Q_SLOTS:
     // Moving the whole domain goes through temporary files and two tools; whatever happens, the user gets
     // one clear sentence and the temporary folder is left as it was.
     void failedTransfersExplainThemselves_data() {
-        QTest::addColumn<QString>("operation");
-        QTest::addColumn<QByteArray>("toolError");
-        QTest::addColumn<QString>("description");
+        columns<QString, QByteArray, QString>("operation", "toolError", "description");
 
         QTest::newRow("export, one line")
             << u"export"_s << QByteArray("Domain com.apple.dock does not exist\n")
@@ -367,8 +334,7 @@ private Q_SLOTS:
     }
 
     void launchFailuresPassThroughUnchanged_data() {
-        QTest::addColumn<DockOperation>("operation");
-        QTest::addColumn<QString>("missingTool");
+        columns<DockOperation, QString>("operation", "missingTool");
 
         QTest::newRow("export") << DockOperation(exportAndDiscard) << u"defaults"_s;
         QTest::newRow("restart after import") << DockOperation(importSomething) << u"killall"_s;
@@ -393,10 +359,14 @@ private Q_SLOTS:
     }
 
     // Against the simulated Dock, what is written must read back; each configuration moves every
-    // setting, so a value dropped on the way shows.
+    // setting, so a value dropped on the way shows. The first reset finds no domain to delete, and still
+    // restarts the Dock.
     void appliedConfigurationReadsBack() {
         TestHome home;
         const DockService dock{ShellService(home.platform())};
+        runTask(dock.resetDock());
+        QCOMPARE(home.dockRestarts(), 1);
+        QCOMPARE(runTask(dock.readConfiguration()), CapturedDockConfiguration());
         const CapturedDockConfiguration rightAndSuck{{.dockSize = 96,
                                                       .magnificationSize = 512,
                                                       .autoHide = true,
@@ -424,8 +394,8 @@ private Q_SLOTS:
         runTask(dock.addRecentStack(RecentStackType::servers));
         runTask(dock.writeInt(DockPreferenceKey::tileSize, 20));
         // The scripts went through a real login shell: the quoted arguments arrived whole.
-        QVERIFY(readList(platform, u"persistent-apps"_s).output.contains(u"\"spacer-tile\""_s));
-        const QString others = readList(platform, u"persistent-others"_s).output;
+        QVERIFY(home.dock(u"read"_s, {u"persistent-apps"_s}).output.contains(u"\"spacer-tile\""_s));
+        const QString others = home.dock(u"read"_s, {u"persistent-others"_s}).output;
         QVERIFY2(others.contains(u"\"list-type\" = 4;"_s) && others.contains(u"\"recents-tile\""_s),
                  qPrintable(others));
         const int restarts = home.dockRestarts();
@@ -434,17 +404,9 @@ private Q_SLOTS:
 
         QCOMPARE(home.dockRestarts() - restarts, 1);
         QCOMPARE(runTask(dock.readConfiguration()), customisedConfiguration());
-        QVERIFY(readList(platform, u"persistent-apps"_s).exitCode != 0);
-        QVERIFY(readList(platform, u"persistent-others"_s).exitCode != 0);
+        QVERIFY(home.dock(u"read"_s, {u"persistent-apps"_s}).exitCode != 0);
+        QVERIFY(home.dock(u"read"_s, {u"persistent-others"_s}).exitCode != 0);
         QCOMPARE(leftovers(platform), QStringList());
-    }
-
-    void resetOfAnEmptyDomainStillRestartsTheDock() {
-        TestHome home;
-        const DockService dock{ShellService(home.platform())};
-        runTask(dock.resetDock());
-        QCOMPARE(home.dockRestarts(), 1);
-        QCOMPARE(runTask(dock.readConfiguration()), CapturedDockConfiguration());
     }
 };
 
