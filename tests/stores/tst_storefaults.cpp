@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "Columns.h"
 #include "StoreTestFiles.h"
 #include "TestHome.h"
 #include "common/Error.h"
@@ -23,7 +24,6 @@ using namespace StoreTestFiles;
 namespace {
 
 enum class Fault { readOnlyFolder, fullDisk, pathIsAFolder };
-enum class Operation { saveProfiles, saveSchedules, createBackup, exportProfile };
 
 const QByteArray dockPreferences = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
                                    "<key>tilesize</key><integer>48</integer></dict></plist>\n";
@@ -63,58 +63,38 @@ void fill(const QString& folder) {
     ::close(fd);
 }
 
-// The four operations that write a store file, inside one home.
-struct Stores {
-    Platform platform;
-    QString exportFile;
+ProfileService profilesIn(const Platform& platform) {
+    return {DockService(ShellService(platform)), BackupService(ShellService(platform)),
+            platform.profilesFile()};
+}
 
-    // Where the README says the schedules live.
-    [[nodiscard]] QString schedulesFile() const {
-        return platform.applicationSupportFolder + u"/schedules.json"_s;
-    }
+QString schedulesFile(const Platform& platform) {
+    return platform.applicationSupportFolder + u"/schedules.json"_s;
+}
 
-    [[nodiscard]] QString target(Operation operation) const {
-        switch (operation) {
-        case Operation::saveProfiles:
-            return platform.profilesFile();
-        case Operation::saveSchedules:
-            return schedulesFile();
-        case Operation::createBackup:
-            return platform.backupsFolder();
-        case Operation::exportProfile:
-            return exportFile;
-        }
-        return {};
-    }
+QString exportFile(const Platform& platform) {
+    return platform.homeFolder + u"/Exports/Desk.berthwise.json"_s;
+}
 
-    // The error's description; empty when the operation reported success.
-    [[nodiscard]] QString failureOf(Operation operation) const {
-        const ProfileService profiles(DockService(ShellService(platform)),
-                                      BackupService(ShellService(platform)), platform.profilesFile());
-        DockProfile profile;
-        profile.name = u"Desk"_s;
-        profile.createdAt = QDateTime::currentDateTimeUtc();
-        try {
-            switch (operation) {
-            case Operation::saveProfiles:
-                profiles.saveProfiles(profiles.loadProfiles().mid(1));
-                break;
-            case Operation::saveSchedules:
-                ScheduleStore(platform.applicationSupportFolder).saveSchedules({DockSchedule{}});
-                break;
-            case Operation::createBackup:
-                (void)BackupService(ShellService(platform)).createBackup();
-                break;
-            case Operation::exportProfile:
-                profiles.exportProfile(profile, exportFile);
-                break;
-            }
-        } catch (const Error& error) {
-            return error.description();
-        }
-        return {};
-    }
+// The four operations that write a store file, each with the file or folder it writes.
+struct Operation {
+    const char* name;
+    QString (*target)(const Platform&);
+    void (*run)(const Platform&);
 };
+const Operation operations[] = {
+    {"saving profiles", [](const Platform& p) { return p.profilesFile(); },
+     [](const Platform& p) { profilesIn(p).saveProfiles(profilesIn(p).loadProfiles().mid(1)); }},
+    {"saving schedules", schedulesFile,
+     [](const Platform& p) { ScheduleStore(p.applicationSupportFolder).saveSchedules({DockSchedule{}}); }},
+    {"creating a backup", [](const Platform& p) { return p.backupsFolder(); },
+     [](const Platform& p) { (void)BackupService(ShellService(p)).createBackup(); }},
+    {"exporting a profile", exportFile, [](const Platform& p) {
+         DockProfile profile;
+         profile.name = u"Desk"_s;
+         profile.createdAt = QDateTime::currentDateTimeUtc();
+         profilesIn(p).exportProfile(profile, exportFile(p));
+     }}};
 
 } // namespace
 
@@ -134,35 +114,22 @@ private Q_SLOTS:
     }
 
     void failsAndLeavesEveryFileAsItWas_data() {
-        QTest::addColumn<Fault>("fault");
-        QTest::addColumn<Operation>("operation");
-        QTest::addColumn<QString>("reason");
-        const std::pair<Fault, QString> faults[] = {
-            {Fault::readOnlyFolder, u"read-only folder"_s},
-            {Fault::fullDisk, u"full disk"_s},
-            {Fault::pathIsAFolder, u"path is a folder"_s},
+        columns<Fault, int, QString>("fault", "operation", "reason");
+        const std::tuple<Fault, const char*, QString> faults[] = {
+            {Fault::readOnlyFolder, "read-only folder", u"Read-only file system|Permission denied"_s},
+            {Fault::fullDisk, "full disk", u"No space left on device"_s},
+            {Fault::pathIsAFolder, "path is a folder", u"a folder in its place"_s},
         };
-        const std::pair<Operation, QString> operations[] = {
-            {Operation::saveProfiles, u"saving profiles"_s},
-            {Operation::saveSchedules, u"saving schedules"_s},
-            {Operation::createBackup, u"creating a backup"_s},
-            {Operation::exportProfile, u"exporting a profile"_s},
-        };
-        for (const auto& [fault, faultName] : faults) {
-            const QString reason = fault == Fault::readOnlyFolder
-                                       ? u"Read-only file system|Permission denied"_s
-                                   : fault == Fault::fullDisk ? u"No space left on device"_s
-                                                              : u"a folder in its place"_s;
-            for (const auto& [operation, operationName] : operations) {
-                QTest::addRow("%s, %s", qPrintable(faultName), qPrintable(operationName))
+        for (const auto& [fault, faultName, reason] : faults) {
+            for (int operation = 0; operation < int(std::size(operations)); ++operation)
+                QTest::addRow("%s, %s", faultName, operations[operation].name)
                     << fault << operation << reason;
-            }
         }
     }
 
     void failsAndLeavesEveryFileAsItWas() {
         QFETCH(Fault, fault);
-        QFETCH(Operation, operation);
+        QFETCH(int, operation);
         QFETCH(QString, reason);
         TestHome home;
         // A small file system of its own over the home folder, so that it can be filled or made
@@ -178,15 +145,14 @@ private Q_SLOTS:
         if (fault == Fault::readOnlyFolder && !mounted && geteuid() == 0)
             QSKIP("root writes into read-only folders, and this one cannot mount a read-only file system");
 
-        const Stores stores{home.platform(), home.path() + u"/Exports/Desk.berthwise.json"_s};
-        const Platform& platform = stores.platform;
+        const Platform platform = home.platform();
         write(platform.profilesFile(), data(u"profiles.json"_s));
-        write(stores.schedulesFile(), data(u"schedules.json"_s));
+        write(schedulesFile(platform), data(u"schedules.json"_s));
         write(platform.dockPreferencesFile, dockPreferences);
         write(platform.backupsFolder() + u"/com.apple.dock.backup.20250101-090000.plist"_s, dockPreferences);
-        write(stores.exportFile, "{\"name\": \"an earlier export\"}");
+        write(exportFile(platform), "{\"name\": \"an earlier export\"}");
 
-        const QString target = stores.target(operation);
+        const QString target = operations[operation].target(platform);
         std::vector<QString> lockedFolders;
         const auto unlock = qScopeGuard([&] {
             for (const QString& folder : lockedFolders)
@@ -213,7 +179,7 @@ private Q_SLOTS:
             fill(home.path());
             break;
         case Fault::pathIsAFolder:
-            if (operation == Operation::createBackup) {
+            if (target == platform.backupsFolder()) {
                 blockBackupNames(target);
             } else {
                 QFile::remove(target);
@@ -223,8 +189,13 @@ private Q_SLOTS:
         }
         const auto before = snapshot(home.path());
 
-        const QString message = stores.failureOf(operation);
-        QVERIFY2(!message.isEmpty(), "reported success");
+        QString message;
+        try {
+            operations[operation].run(platform);
+            QFAIL("reported success");
+        } catch (const Error& error) {
+            message = error.description();
+        }
         const auto after = snapshot(home.path());
         QCOMPARE(after.keys(), before.keys());
         QVERIFY(after == before);
