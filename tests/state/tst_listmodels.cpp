@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "Columns.h"
 #include "TestHome.h"
 #include "state/BackupListModel.h"
 #include "state/DisplayText.h"
@@ -53,9 +54,7 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void rowsFollowANewListById_data() {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<QStringList>("steps");
+        columns<QStringList, QStringList, QStringList>("before", "after", "steps");
         const QStringList ab{u"a:A"_s, u"b:B"_s};
         const QStringList abc{u"a:A"_s, u"b:B"_s, u"c:C"_s};
         QTest::newRow("unchanged") << ab << ab << QStringList{};
@@ -126,7 +125,6 @@ private Q_SLOTS:
     // the schedule's profile all update the card that is already there.
     void aScheduleCardOutlivesChangesToItsSchedule() {
         TestHome home;
-        const Platform platform = home.recordingPlatform();
         DockProfile profile = profilesFrom({u"e:Evening"_s}).first();
         profile.icon = u"moon.fill"_s;
         profile.createdAt = QDateTime::currentDateTimeUtc();
@@ -134,12 +132,9 @@ private Q_SLOTS:
         schedule.profileID = profile.id;
         schedule.hour = 9;
         schedule.days = {Weekday::monday};
-        ProfileService(DockService(ShellService(platform)), BackupService(ShellService(platform)),
-                       platform.profilesFile())
-            .saveProfiles({profile});
-        ScheduleStore(platform.applicationSupportFolder).saveSchedules({schedule});
+        home.store({profile}, {schedule});
         const QDateTime mondayAtNine(QDate(2025, 3, 17), QTime(9, 0, 10));
-        auto model = std::make_unique<DockViewModel>(platform, [=] { return mondayAtNine; });
+        auto model = std::make_unique<DockViewModel>(home.recordingPlatform(), [=] { return mondayAtNine; });
         const auto idle = [&] { return QTest::qWaitFor([&] { return !model->isWorking(); }, 60'000); };
         QVERIFY(QTest::qWaitFor([&] { return model->magnificationSize() == 128; }, 60'000));
         QAbstractItemModelTester tester(model->schedules(),
