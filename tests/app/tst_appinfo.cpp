@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "AppInfo.h"
+#include "Columns.h"
 
 #include <QTest>
 #include <QUrl>
@@ -21,9 +22,7 @@ private Q_SLOTS:
     }
 
     void versionFallsBackForEachEntryOnItsOwn_data() {
-        QTest::addColumn<QVariant>("version");
-        QTest::addColumn<QVariant>("buildNumber");
-        QTest::addColumn<QString>("shown");
+        columns<QVariant, QVariant, QString>("version", "buildNumber", "shown");
         QTest::newRow("both strings") << QVariant(u"2.1"_s) << QVariant(u"37"_s) << u"2.1 (37)"_s;
         QTest::newRow("both missing") << QVariant() << QVariant() << u"1.0 (1)"_s;
         QTest::newRow("build is a number") << QVariant(u"2.1"_s) << QVariant(37) << u"2.1 (1)"_s;
@@ -39,8 +38,7 @@ private Q_SLOTS:
     }
 
     void onlyWebAddressesReachTheBrowser_data() {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<bool>("opened");
+        columns<QString, bool>("address", "opened");
         QTest::newRow("https") << u"https://berthwise.app/contact"_s << true;
         QTest::newRow("mail link") << u"mailto:hello@berthwise.app"_s << false;
         QTest::newRow("local file") << u"file:///etc/passwd"_s << false;

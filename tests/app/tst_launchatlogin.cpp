@@ -1,30 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "Columns.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/LaunchAtLogin.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-} // namespace
+using namespace TestFiles;
 
 // The XDG autostart entry that starts Berthwise at login.
 class TestLaunchAtLogin : public QObject {
@@ -42,10 +26,7 @@ private Q_SLOTS:
     // An empty `entry` or `after` stands for no file.
     void turnsToTheWantedStateFromWhatIsThere_data() {
         const QByteArray ours = LaunchAtLogin::entryContents(u"/usr/bin/berthwise"_s);
-        QTest::addColumn<QByteArray>("entry");
-        QTest::addColumn<bool>("enabledBefore");
-        QTest::addColumn<bool>("enable");
-        QTest::addColumn<QByteArray>("after");
+        columns<QByteArray, bool, bool, QByteArray>("entry", "enabledBefore", "enable", "after");
         // Turning it on when it is on must not replace an entry the user may have edited.
         QTest::newRow("on, edited by the user") << ours + "X-Edited=yes\n"
                                                 << true << true << ours + "X-Edited=yes\n";
@@ -67,7 +48,7 @@ private Q_SLOTS:
         QTEST(launch.isEnabled(), "enabledBefore");
         launch.setEnabled(enable);
         QCOMPARE(launch.isEnabled(), enable);
-        QCOMPARE(contents(launch.entryFile()), after);
+        QCOMPARE(content(launch.entryFile()), after);
         // Nothing is left behind by the atomic write.
         QCOMPARE(QDir(QFileInfo(launch.entryFile()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
                  after.isEmpty() ? QStringList() : QStringList{u"berthwise.desktop"_s});
@@ -76,9 +57,7 @@ private Q_SLOTS:
     // The session starts the entry through its PATH: the bare name only where that reaches the
     // running program. Every row has an installed copy in usr/bin, and bin is a link to usr/bin.
     void execLineStartsTheRunningProgram_data() {
-        QTest::addColumn<QString>("executable");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("byName");
+        columns<QString, QString, bool>("executable", "path", "byName");
         QTest::newRow("installed") << u"usr/bin/berthwise"_s << u"usr/local/bin:usr/bin"_s << true;
         QTest::newRow("installed, on the PATH through a link") << u"usr/bin/berthwise"_s << u"bin"_s << true;
         QTest::newRow("build folder") << u"build/bin/berthwise"_s << u"usr/bin"_s << false;
@@ -93,10 +72,8 @@ private Q_SLOTS:
         TestHome home;
         const QDir root(home.path());
         for (const QString& program :
-             {u"usr/bin/berthwise"_s, u"build/bin/berthwise"_s, u"opt/berthwise/bin/berthwise"_s}) {
-            write(root.filePath(program), "#!/bin/sh\n");
-            QFile(root.filePath(program)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        }
+             {u"usr/bin/berthwise"_s, u"build/bin/berthwise"_s, u"opt/berthwise/bin/berthwise"_s})
+            writeExecutable(root.filePath(program), {});
         QVERIFY(QFile::link(root.filePath(u"usr/bin"_s), root.filePath(u"bin"_s)));
         QStringList folders;
         for (const QString& folder : path.split(u':'))

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "Columns.h"
+#include "TestFiles.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -12,11 +12,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int processDeadlineMs = 120'000;
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -56,11 +51,12 @@ private Q_SLOTS:
                       {u"--install"_s, QStringLiteral(BERTHWISE_BUILD_DIR), u"--prefix"_s, m_prefix.path()});
         QVERIFY(install.waitForFinished(processDeadlineMs));
         QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+        // The simulator's `defaults` and `killall` would shadow the system's for the whole session.
+        QCOMPARE(QDir(installed(u"bin"_s)).entryList(QDir::Files), QStringList{u"berthwise"_s});
     }
 
     void installsTheProgramWithItsDesktopFiles_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("executable");
+        columns<QString, bool>("file", "executable");
         QTest::newRow("program") << u"bin/berthwise"_s << true;
         QTest::newRow("simulated defaults") << u"libexec/berthwise/defaults"_s << true;
         QTest::newRow("simulated killall") << u"libexec/berthwise/killall"_s << true;
@@ -81,14 +77,8 @@ private Q_SLOTS:
         QTEST(info.isExecutable(), "executable");
     }
 
-    // The simulator's `defaults` and `killall` would shadow the system's for the whole session.
-    void putsNothingButTheProgramOnThePath() {
-        QCOMPARE(QDir(installed(u"bin"_s)).entryList(QDir::Files), QStringList{u"berthwise"_s});
-    }
-
     void desktopFilesPassTheirValidators_data() {
-        QTest::addColumn<QString>("validator");
-        QTest::addColumn<QStringList>("arguments");
+        columns<QString, QStringList>("validator", "arguments");
         QTest::newRow("menu entry") << u"desktop-file-validate"_s
                                     << QStringList{installed(u"share/applications/berthwise.desktop"_s)};
         QTest::newRow("metadata") << u"appstreamcli"_s
@@ -112,10 +102,7 @@ private Q_SLOTS:
 
     // Without a display: the help and the version are answered before the window system is needed.
     void answersTheCommandLine_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QByteArray>("output");
+        columns<QStringList, QString, int, QByteArray>("arguments", "platform", "exitCode", "output");
         QTest::newRow("version") << QStringList{u"--version"_s} << QString() << 0
                                  << QByteArray("Berthwise " BERTHWISE_VERSION " (" BERTHWISE_BUILD_NUMBER
                                                ")\n");
@@ -146,13 +133,8 @@ private Q_SLOTS:
         const QString defaults = installed(u"libexec/berthwise/defaults"_s);
         const QString calls = m_home.filePath(u"defaults-calls"_s);
         QVERIFY(QFile::rename(defaults, defaults + u".installed"_s));
-        {
-            QFile wrapper(defaults);
-            QVERIFY(wrapper.open(QIODevice::WriteOnly));
-            wrapper.write("#!/bin/sh\n\"$0.installed\" \"$@\"\nstatus=$?\necho \"$status $*\" >> '" +
-                          QFile::encodeName(calls) + "'\nexit $status\n");
-            wrapper.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
+        TestFiles::writeExecutable(defaults, "\"$0.installed\" \"$@\"\nstatus=$?\necho \"$status $*\" >> '" +
+                                                 QFile::encodeName(calls) + "'\nexit $status\n");
         QProcessEnvironment environment = isolatedEnvironment();
         environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         QProcess program;
@@ -161,9 +143,10 @@ private Q_SLOTS:
         QVERIFY(program.waitForStarted());
 
         const QByteArray readSize = "0 read com.apple.dock tilesize\n";
-        QTRY_VERIFY_WITH_TIMEOUT(contents(calls).contains(readSize) || program.state() != QProcess::Running,
+        QTRY_VERIFY_WITH_TIMEOUT(TestFiles::content(calls).contains(readSize) ||
+                                     program.state() != QProcess::Running,
                                  processDeadlineMs);
-        QVERIFY2(contents(calls).contains(readSize), program.readAllStandardError().constData());
+        QVERIFY2(TestFiles::content(calls).contains(readSize), program.readAllStandardError().constData());
         QVERIFY(QFileInfo::exists(
             m_home.filePath(u".local/share/Berthwise/SimulatedDock/com.apple.dock.plist"_s)));
         QCOMPARE(program.state(), QProcess::Running);

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "Columns.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/Platform.h"
 #include "platform/SimulatedDock.h"
@@ -13,8 +15,7 @@ class PlatformTest : public QObject {
 
 private Q_SLOTS:
     void overridesOnlyWhenAbsolute_data() {
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<bool>("honoured");
+        columns<QByteArray, bool>("value", "honoured");
         QTest::newRow("absolute") << QByteArray("/opt/tools/zsh") << true;
         QTest::newRow("relative") << QByteArray("tools/zsh") << false;
         QTest::newRow("empty") << QByteArray("") << false;
@@ -66,13 +67,9 @@ private Q_SLOTS:
         QCOMPARE(shell.readAllStandardOutput(), QByteArray("48\n"));
         QCOMPARE(home.dockRestarts(), 1);
 
-        QFile file(platform.dockPreferencesFile);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray customised = file.readAll();
-        file.close();
+        const QByteArray customised = TestFiles::content(platform.dockPreferencesFile);
         QVERIFY(SimulatedDock::launch(platform));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), customised);
+        QCOMPARE(TestFiles::content(platform.dockPreferencesFile), customised);
     }
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "Columns.h"
 #include "RunTask.h"
 #include "TestHome.h"
-#include "common/Error.h"
 #include "dock/ShellService.h"
 
 #include <QTest>
@@ -14,10 +14,7 @@ class ShellServiceTest : public QObject {
 
 private Q_SLOTS:
     void reportsWhatTheProgramDid_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<int>("exitCode");
+        columns<QStringList, QString, QString, int>("arguments", "output", "error", "exitCode");
         QTest::newRow("both streams, newline kept")
             << QStringList{u"-c"_s, u"printf 'out\\n'; printf err >&2; exit 3"_s} << u"out\n"_s << u"err"_s
             << 3;
@@ -41,17 +38,6 @@ private Q_SLOTS:
         QTEST(result.output, "output");
         QTEST(result.error, "error");
         QTEST(result.exitCode, "exitCode");
-    }
-
-    void missingProgramFailsNamingIt() {
-        TestHome home;
-        try {
-            runTask(ShellService(home.platform()).run(u"/nonexistent/defaults"_s, {u"read"_s}));
-            QFAIL("a program that cannot start must fail the call");
-        } catch (const Error& error) {
-            QVERIFY2(error.description().contains(u"/nonexistent/defaults"_s),
-                     qPrintable(error.description()));
-        }
     }
 
     // Thirteen overlapping runs, as reading the Dock does; each resumes on the interface thread.
