@@ -6,6 +6,7 @@
 //
 // Beyond not crashing: a run that fails leaves the domain byte for byte as it was, and every domain
 // file a run leaves behind reads back as a dictionary, holds only text the tool accepts, and prints.
+#include "../FuzzRequire.h"
 #include "AtomicFile.h"
 #include "DefaultsCommand.h"
 #include "DomainStore.h"
@@ -23,13 +24,6 @@
 #include <vector>
 
 namespace {
-
-void require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "defaults_command: %s\n", what);
-        std::abort();
-    }
-}
 
 constexpr std::string_view dock = "com.apple.dock";
 

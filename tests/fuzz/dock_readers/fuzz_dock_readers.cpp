@@ -2,6 +2,7 @@
 // The readers of the Dock's preferences, fed arbitrary bytes: as the text `defaults read` printed
 // for one key, and as an exported preferences file. Beyond not crashing, a value the text reader
 // accepts must read back the same through the property-list reader, as the Dock stores it.
+#include "../FuzzRequire.h"
 #include "dock/DockPreferenceValues.h"
 #include "dock/DockService.h"
 
@@ -14,13 +15,6 @@
 #include <map>
 
 namespace {
-
-void require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "dock_readers: %s\n", what);
-        std::abort();
-    }
-}
 
 // The binary property list that `defaults export` would write for a domain holding one value.
 QByteArray exportedWith(DockPreferenceKey key, plist_t value) {
