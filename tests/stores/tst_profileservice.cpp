@@ -238,27 +238,6 @@ private Q_SLOTS:
         for (const QString& line : lines)
             QVERIFY2(scripts.contains(line), qPrintable(line));
     }
-
-    // Against the simulated Dock: the captured layout comes back, after a backup of what it replaces.
-    void capturedProfileRestoresTheDock() {
-        TestHome home;
-        const ProfileService service = serviceFor(home.platform());
-        home.dock(u"write"_s, {u"tilesize"_s, u"-int"_s, u"50"_s});
-        home.dock(u"write"_s, {u"orientation"_s, u"-string"_s, u"left"_s});
-
-        const DockProfile captured = runTask(service.captureProfile(u"Desk"_s, u"desktopcomputer"_s));
-        QVERIFY(captured.name == u"Desk"_s && captured.icon == u"desktopcomputer"_s);
-        QVERIFY(captured.dockSize == 50 && captured.orientation == DockPosition::left);
-        QVERIFY(captured.plistData && !captured.plistData->isEmpty());
-
-        home.dock(u"write"_s, {u"tilesize"_s, u"-int"_s, u"30"_s});
-        runTask(service.applyProfile(captured));
-        QCOMPARE(home.dock(u"read"_s, {u"tilesize"_s}).output, u"50"_s);
-        QCOMPARE(home.dock(u"read"_s, {u"orientation"_s}).output, u"left"_s);
-        const QStringList backups = BackupService(ShellService(home.platform())).listBackups();
-        QCOMPARE(backups.size(), 1);
-        QCOMPARE(DockService::parseConfiguration(content(backups.first())).dockSize, 30);
-    }
 };
 
 QTEST_GUILESS_MAIN(ProfileServiceTest)
