@@ -130,7 +130,8 @@ class DockServiceTest : public QObject {
 
 private Q_SLOTS:
     // Every change reaches the Dock as a script for the shell; these are compared character for
-    // character, since a stray space or quote changes what `defaults` stores.
+    // character, since a stray space or quote changes what `defaults` stores. The screens' tests hold
+    // the scripts of the tiles and the reset.
     void composesExactScripts_data() {
         columns<DockOperation, QStringList>("operation", "scripts");
         QTest::newRow("whole configuration") << DockOperation([](const DockService& dock) {
@@ -140,35 +141,6 @@ private Q_SLOTS:
             << DockOperation([](const DockService& dock) { return dock.setFastAutoHide(false); })
             << QStringList{script(u"defaults delete com.apple.dock autohide-delay || true\n"
                                   u"defaults delete com.apple.dock autohide-time-modifier || true"_s)};
-        QTest::newRow("reset") << DockOperation([](const DockService& dock) { return dock.resetDock(); })
-                               << QStringList{script(u"defaults delete com.apple.dock || true"_s)};
-
-        const std::pair<DockSpacerType, QString> tiles[] = {{DockSpacerType::standard, u"spacer-tile"_s},
-                                                            {DockSpacerType::small, u"small-spacer-tile"_s}};
-        const std::pair<DockSection, QString> sections[] = {{DockSection::apps, u"persistent-apps"_s},
-                                                            {DockSection::others, u"persistent-others"_s}};
-        for (const auto& [type, tile] : tiles) {
-            for (const auto& [section, list] : sections) {
-                const QString line =
-                    u"defaults write com.apple.dock %1 -array-add '{\"tile-type\"=\"%2\";}'"_s.arg(list,
-                                                                                                   tile);
-                QTest::addRow("%s", qPrintable(line))
-                    << DockOperation(
-                           [type, section](const DockService& dock) { return dock.addSpacer(type, section); })
-                    << QStringList{script(line)};
-            }
-        }
-
-        const std::pair<RecentStackType, int> stacks[] = {{RecentStackType::applications, 1},
-                                                          {RecentStackType::documents, 2},
-                                                          {RecentStackType::servers, 4}};
-        for (const auto& [type, listType] : stacks) {
-            QTest::addRow("recents, list type %d", listType)
-                << DockOperation([type](const DockService& dock) { return dock.addRecentStack(type); })
-                << QStringList{script(u"defaults write com.apple.dock persistent-others -array-add '{\n"
-                                      u"  \"tile-data\" = {\n    \"list-type\" = %1;\n  };\n"
-                                      u"  \"tile-type\" = \"recents-tile\";\n}';"_s.arg(listType))};
-        }
     }
 
     void composesExactScripts() {
