@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "Columns.h"
-#include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/Platform.h"
-#include "platform/SimulatedDock.h"
 
-#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -49,27 +47,6 @@ private Q_SLOTS:
         const QProcessEnvironment children = platform.childEnvironment();
         QCOMPARE(children.value(u"PATH"_s).split(u':').first(), platform.simulatorFolder);
         QCOMPARE(children.value(u"BERTHWISE_SIMULATED_DOCK"_s), platform.simulatedDockFolder);
-    }
-
-    // A login shell may rebuild PATH from the system profile; the bare `defaults` in a script must
-    // still reach the simulated Dock, whose first start left a layout to read and whose later starts
-    // never overwrite one.
-    void loginShellScriptReachesTheSimulatedDock() {
-        TestHome home;
-        const Platform platform = Platform::current();
-        QVERIFY(SimulatedDock::launch(platform));
-        QProcess shell;
-        shell.setProcessEnvironment(platform.childEnvironment());
-        shell.start(platform.shellPath,
-                    {u"-lc"_s, u"defaults read com.apple.dock tilesize\n"
-                               u"defaults write com.apple.dock tilesize -int 52\nkillall Dock"_s});
-        QVERIFY(shell.waitForFinished(60'000));
-        QCOMPARE(shell.readAllStandardOutput(), QByteArray("48\n"));
-        QCOMPARE(home.dockRestarts(), 1);
-
-        const QByteArray customised = TestFiles::content(platform.dockPreferencesFile);
-        QVERIFY(SimulatedDock::launch(platform));
-        QCOMPARE(TestFiles::content(platform.dockPreferencesFile), customised);
     }
 };
 
