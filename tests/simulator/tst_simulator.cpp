@@ -117,11 +117,9 @@ private Q_SLOTS:
             for (const QString& tile : {u"spacer-tile"_s, u"small-spacer-tile"_s})
                 QCOMPARE(writeKey({section, u"-array-add"_s, uR"({"tile-type"="%1";})"_s.arg(tile)}), 0);
         }
-        QCOMPARE(
-            writeKey(
-                {u"persistent-others"_s, u"-array-add"_s,
-                 u"{\n  \"tile-data\" = {\n    \"list-type\" = 4;\n  };\n  \"tile-type\" = \"recents-tile\";\n}"_s}),
-            0);
+        const QString recents =
+            u"{\n  \"tile-data\" = {\n    \"list-type\" = 4;\n  };\n  \"tile-type\" = \"recents-tile\";\n}"_s;
+        QCOMPARE(writeKey({u"persistent-others"_s, u"-array-add"_s, recents}), 0);
 
         const QByteArray spacers("    {\n        \"tile-type\" = \"spacer-tile\";\n    },\n"
                                  "    {\n        \"tile-type\" = \"small-spacer-tile\";\n    }");

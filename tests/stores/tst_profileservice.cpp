@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "Columns.h"
 #include "RunTask.h"
 #include "StoreTestFiles.h"
 #include "TestHome.h"
@@ -108,8 +109,7 @@ private Q_SLOTS:
     }
 
     void decodesStrictly_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("loads");
+        columns<QByteArray, bool>("content", "loads");
         const auto set = [](const QString& key, const QJsonValue& value) {
             return withFirst(profilesData, key, value);
         };
@@ -189,6 +189,7 @@ private Q_SLOTS:
         const DockProfile original = sampleProfile(QByteArray("<plist><dict/></plist>"));
         const QString file = home.path() + u"/Café Corner.berthwise.json"_s;
         service.exportProfile(original, file);
+        QVERIFY(QJsonDocument::fromJson(content(file)).isObject());
         const qint64 before = QDateTime::currentSecsSinceEpoch();
         DockProfile imported = service.importProfile(file);
         QVERIFY(imported.id != original.id && !imported.id.isNull());
@@ -205,9 +206,7 @@ private Q_SLOTS:
 
     // No Dock preferences file, so no backup can be taken; the apply goes ahead all the same.
     void appliesWithoutABackup_data() {
-        QTest::addColumn<Apply>("apply");
-        QTest::addColumn<QStringList>("calls");
-        QTest::addColumn<QStringList>("lines");
+        columns<Apply, QStringList, QStringList>("apply", "calls", "lines");
         const QStringList twelveScripts(12, u"-lc"_s);
         QTest::newRow("profile with plist data: import only")
             << Apply(applyProfileWith<true>) << QStringList{u"import"_s, u"Dock"_s} << QStringList{};
