@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TestProbe.h"
 
-#include "TestHome.h"
-#include "state/DockViewModel.h"
+#include "DockViewModelSingleton.h"
 #include "stores/ScheduleStore.h"
 
 #include <QAccessible>
@@ -12,7 +11,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJSEngine>
-#include <QJsonDocument>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QTest>
 
@@ -24,26 +23,30 @@ TestProbe* currentProbe = nullptr;
 QDateTime pinnedNow;
 
 // Backups copy the file's bytes as they are, so an empty dictionary serves.
-const QByteArray minimalDockPreferences = "<plist version=\"1.0\"><dict/></plist>\n";
-
-QAccessibleInterface* accessibleInterface(QQuickItem* item) {
-    return item ? QAccessible::queryAccessibleInterface(item) : nullptr;
-}
+const QString minimalDockPreferences = u"<plist version=\"1.0\"><dict/></plist>\n"_s;
 
 } // namespace
 
-TestProbe::TestProbe(const TestHome& home, DockViewModel& viewModel, QObject* parent)
-    : QObject(parent)
-    , m_home(home)
-    , m_viewModel(viewModel)
-    , m_startPalette(QGuiApplication::palette()) {}
-
-TestProbe::~TestProbe() {
-    QGuiApplication::setPalette(m_startPalette);
+TestProbe::TestProbe(QQmlEngine& engine)
+    : m_viewModel(m_home.recordingPlatform(), &TestProbe::now)
+    , m_startPalette(QGuiApplication::palette()) {
+    engine.addImportPath(u"qrc:/qt/qml"_s);
+    DockViewModelSingleton::setInstance(&m_viewModel);
+    currentProbe = this;
+    // The recording shell prints nothing, so the start-up read lands the key table's defaults,
+    // whose magnified size (128) differs from the initial 96: that marks the read's end. Tests
+    // start after it, so a late read cannot overwrite what they set.
+    if (!QTest::qWaitFor([this] { return m_viewModel.magnificationSize() == 128; }, 60'000))
+        qFatal("The start-up read of the Dock never ended");
+    m_home.clearRecords();
 }
 
-void TestProbe::setInstance(TestProbe* probe) {
-    currentProbe = probe;
+// Operations still running would resume into a destroyed view model.
+TestProbe::~TestProbe() {
+    waitUntilIdle();
+    DockViewModelSingleton::setInstance(nullptr);
+    currentProbe = nullptr;
+    QGuiApplication::setPalette(m_startPalette);
 }
 
 TestProbe* TestProbe::create(QQmlEngine* /*engine*/, QJSEngine* /*scriptEngine*/) {
@@ -64,46 +67,29 @@ bool TestProbe::waitUntilIdle() const {
     return QTest::qWaitFor([this] { return !m_viewModel.isWorking(); }, 60'000);
 }
 
-QString TestProbe::dockPreferencesFile() const {
-    return m_viewModel.backupService().shell().platform().dockPreferencesFile;
+const Platform& TestProbe::platform() const {
+    return m_viewModel.backupService().shell().platform();
 }
 
-void TestProbe::writeDockPreferences() const {
-    const QString path = dockPreferencesFile();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(minimalDockPreferences);
+QUrl TestProbe::dockPreferencesFile() const {
+    return QUrl::fromLocalFile(platform().dockPreferencesFile);
+}
+
+void TestProbe::resetDockFiles() const {
+    writeFile(dockPreferencesFile(), minimalDockPreferences);
+    QDir(platform().backupsFolder()).removeRecursively();
 }
 
 void TestProbe::removeDockPreferences() const {
-    QFile::remove(dockPreferencesFile());
+    QFile::remove(dockPreferencesFile().toLocalFile());
 }
 
 QStringList TestProbe::backupFiles() const {
-    const QString folder = m_viewModel.backupService().shell().platform().backupsFolder();
-    QStringList files;
-    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
-        files.append(entry.absoluteFilePath());
-    return files;
+    return QDir(platform().backupsFolder()).entryList(QDir::Files, QDir::Name);
 }
 
-void TestProbe::removeBackups() const {
-    for (const QString& file : backupFiles())
-        QFile::remove(file);
-}
-
-void TestProbe::writeBackup(const QString& fileName, const QString& contents) const {
-    const QString folder = m_viewModel.backupService().shell().platform().backupsFolder();
-    QDir().mkpath(folder);
-    QFile file(folder + u'/' + fileName);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(contents.toUtf8());
-}
-
-QString TestProbe::dockPreferences() const {
-    QFile file(dockPreferencesFile());
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+QUrl TestProbe::backupFile(const QString& fileName) const {
+    return QUrl::fromLocalFile(platform().backupsFolder() + u'/' + fileName);
 }
 
 QUrl TestProbe::profilesFile() const {
@@ -130,7 +116,7 @@ void TestProbe::writeFile(const QUrl& file, const QString& text) const {
 }
 
 bool TestProbe::accessibleAction(QQuickItem* item, const QString& action) const {
-    QAccessibleInterface* accessible = accessibleInterface(item);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(item);
     QAccessibleActionInterface* actions = accessible ? accessible->actionInterface() : nullptr;
     if (!actions || !actions->actionNames().contains(action))
         return false;
@@ -139,42 +125,34 @@ bool TestProbe::accessibleAction(QQuickItem* item, const QString& action) const 
 }
 
 int TestProbe::accessibleRole(QQuickItem* item) const {
-    QAccessibleInterface* accessible = accessibleInterface(item);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(item);
     return accessible ? int(accessible->role()) : -1;
 }
 
 QString TestProbe::accessibleName(QQuickItem* item) const {
-    QAccessibleInterface* accessible = accessibleInterface(item);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(item);
     return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
-QStringList TestProbe::storeProfiles(const QStringList& names) const {
+QStringList TestProbe::storeProfiles(const QStringList& names) {
     QList<DockProfile> profiles;
-    QStringList ids;
     const QDateTime newest = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
-    for (const QString& name : names) {
-        DockProfile profile;
-        profile.id = QUuid::createUuid();
-        profile.name = name;
-        profile.icon = u"briefcase.fill"_s;
-        profile.createdAt = newest.addSecs(-profiles.size());
-        profiles.append(profile);
-        ids.append(profile.id.toString(QUuid::WithoutBraces));
-    }
+    for (const QString& name : names)
+        profiles.append(
+            {{}, QUuid::createUuid(), name, u"briefcase.fill"_s, newest.addSecs(-profiles.size()), {}});
     m_viewModel.profileService().saveProfiles(profiles);
     m_viewModel.reloadProfiles();
+    QStringList ids;
+    for (const DockProfile& profile : profiles)
+        ids.append(profile.id.toString(QUuid::WithoutBraces));
     return ids;
 }
 
-QVariantList TestProbe::storedSchedules() const {
-    QFile file(ScheduleStore(m_viewModel.backupService().shell().platform().applicationSupportFolder)
-                   .schedulesFileURL());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QJsonDocument::fromJson(file.readAll()).toVariant().toList();
+QUrl TestProbe::schedulesFile() const {
+    return QUrl::fromLocalFile(ScheduleStore(platform().applicationSupportFolder).schedulesFileURL());
 }
 
-void TestProbe::checkSchedulesAt(const QDateTime& moment) const {
+void TestProbe::checkSchedulesAt(const QDateTime& moment) {
     pinnedNow = moment;
     m_viewModel.checkSchedules();
     pinnedNow = QDateTime();
@@ -185,14 +163,12 @@ QDateTime TestProbe::now() {
 }
 
 void TestProbe::useDarkPalette(bool dark) const {
-    if (!dark) {
-        QGuiApplication::setPalette(m_startPalette);
-        return;
-    }
     QPalette palette = m_startPalette;
-    palette.setColor(QPalette::Window, QColor(0x20, 0x20, 0x22));
-    palette.setColor(QPalette::WindowText, QColor(0xf0, 0xf0, 0xf2));
-    palette.setColor(QPalette::Base, QColor(0x1c, 0x1c, 0x1e));
-    palette.setColor(QPalette::Text, QColor(0xf0, 0xf0, 0xf2));
+    if (dark) {
+        palette.setColor(QPalette::Window, QColor(0x20, 0x20, 0x22));
+        palette.setColor(QPalette::WindowText, QColor(0xf0, 0xf0, 0xf2));
+        palette.setColor(QPalette::Base, QColor(0x1c, 0x1c, 0x1e));
+        palette.setColor(QPalette::Text, QColor(0xf0, 0xf0, 0xf2));
+    }
     QGuiApplication::setPalette(palette);
 }

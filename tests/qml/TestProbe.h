@@ -1,33 +1,35 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "TestHome.h"
+#include "state/DockViewModel.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QPalette>
 #include <QQuickItem>
 #include <QStringList>
 #include <QUrl>
-#include <QVariantList>
 #include <QtQml/qqml.h>
 
-class DockViewModel;
 class QJSEngine;
 class QQmlEngine;
-class TestHome;
 
-// What QML tests can see behind the screens: the recording shell's calls, the test home's files,
-// the application palette and the accessibility interface an assistive technology would use.
+// One test file's world and what its QML tests can see behind the screens: a fresh home and a view
+// model that records the scripts it would run instead of running them, the test home's files, the
+// application palette and the accessibility interface an assistive technology would use.
 class TestProbe : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
 
 public:
-    TestProbe(const TestHome& home, DockViewModel& viewModel, QObject* parent = nullptr);
+    // Readies `engine` for one test file: its imports and the view model, once its start-up read
+    // has ended. Without a default constructor, QML cannot build a second probe of its own.
+    explicit TestProbe(QQmlEngine& engine);
     ~TestProbe() override;
 
-    // The probe the next engine receives; the caller keeps ownership.
-    static void setInstance(TestProbe* probe);
+    // The probe last constructed; it keeps its own ownership.
     static TestProbe* create(QQmlEngine* engine, QJSEngine* scriptEngine);
 
     // The scripts handed to the shell after "-lc", in order.
@@ -36,15 +38,14 @@ public:
     // Spins the event loop until no operation runs; false when that does not happen within a minute.
     Q_INVOKABLE bool waitUntilIdle() const;
 
-    // Puts a small valid Dock preferences file in place, so backups have something to copy.
-    Q_INVOKABLE void writeDockPreferences() const;
+    // Puts a small valid Dock preferences file in place, so backups have something to copy, and
+    // removes every backup: they are named by the second, so tests that count new ones start from none.
+    Q_INVOKABLE void resetDockFiles() const;
     Q_INVOKABLE void removeDockPreferences() const;
+    Q_INVOKABLE [[nodiscard]] QUrl dockPreferencesFile() const;
+    // The backups' file names, and where one named `fileName` goes.
     Q_INVOKABLE [[nodiscard]] QStringList backupFiles() const;
-    // Backups are named by the second, so tests that count new ones start from none.
-    Q_INVOKABLE void removeBackups() const;
-    // A backup as a user or an earlier version left it: any name, any contents.
-    Q_INVOKABLE void writeBackup(const QString& fileName, const QString& contents) const;
-    Q_INVOKABLE [[nodiscard]] QString dockPreferences() const;
+    Q_INVOKABLE [[nodiscard]] QUrl backupFile(const QString& fileName) const;
 
     // Files the screens read and write: the profiles file, and any file in the test home, named
     // by its location as file dialogs give it. A file that cannot be read reads as empty.
@@ -66,11 +67,10 @@ public:
     Q_INVOKABLE [[nodiscard]] QString accessibleName(QQuickItem* item) const;
 
     // Replaces the saved profiles by ones with these names, newest first, and returns their ids.
-    Q_INVOKABLE QStringList storeProfiles(const QStringList& names) const;
-    // The schedules file as JSON, as the next start would read it.
-    Q_INVOKABLE [[nodiscard]] QVariantList storedSchedules() const;
+    Q_INVOKABLE QStringList storeProfiles(const QStringList& names);
+    Q_INVOKABLE [[nodiscard]] QUrl schedulesFile() const;
     // One tick of the schedule runner, seeing `moment` as the time.
-    Q_INVOKABLE void checkSchedulesAt(const QDateTime& moment) const;
+    Q_INVOKABLE void checkSchedulesAt(const QDateTime& moment);
     // The time the view model's schedule runner sees: the real one, except inside checkSchedulesAt.
     [[nodiscard]] static QDateTime now();
 
@@ -79,10 +79,10 @@ public:
     Q_INVOKABLE void useDarkPalette(bool dark) const;
 
 private:
-    [[nodiscard]] QString dockPreferencesFile() const;
+    [[nodiscard]] const Platform& platform() const;
 
-    const TestHome& m_home;
-    DockViewModel& m_viewModel;
+    TestHome m_home;
+    DockViewModel m_viewModel;
     QStringList m_openedAddresses;
     QPalette m_startPalette;
 };

@@ -28,8 +28,8 @@ ScreenTestCase {
     }
 
     function writeBackups() {
-        TestProbe.writeBackup(older, dockWithSize(30))
-        TestProbe.writeBackup(newer, dockWithSize(50))
+        TestProbe.writeFile(TestProbe.backupFile(older), dockWithSize(30))
+        TestProbe.writeFile(TestProbe.backupFile(newer), dockWithSize(50))
     }
 
     function createView() {
@@ -44,8 +44,7 @@ ScreenTestCase {
 
     function init() {
         idle()
-        TestProbe.removeBackups()
-        TestProbe.writeDockPreferences()
+        TestProbe.resetDockFiles()
         TestProbe.clearRecords()
         DockViewModel.lastError = ""
     }
@@ -61,7 +60,7 @@ ScreenTestCase {
 
     function test_savedBackups(data) {
         for (const file of data.files)
-            TestProbe.writeBackup(file, dockWithSize(40))
+            TestProbe.writeFile(TestProbe.backupFile(file), dockWithSize(40))
         const view = createView()
         const count = child(view, "backupCount")
         compare(count.visible, data.count !== "")
@@ -73,7 +72,7 @@ ScreenTestCase {
     }
 
     function test_createBackup() {
-        TestProbe.writeBackup(older, dockWithSize(30))
+        TestProbe.writeFile(TestProbe.backupFile(older), dockWithSize(30))
         const view = createView()
         operate(child(view, "createBackupButton"), "Press")
         idle()
@@ -98,7 +97,7 @@ ScreenTestCase {
     function test_confirmations(data) {
         writeBackups()
         const view = createView()
-        const before = TestProbe.dockPreferences()
+        const before = TestProbe.fileText(TestProbe.dockPreferencesFile())
         const status = DockViewModel.statusMessage
         const dialog = child(view, data.opener === "resetButton" ? "resetConfirmation" : "restoreConfirmation")
         if (data.cancelledFirst) {
@@ -124,7 +123,7 @@ ScreenTestCase {
 
         compare(DockViewModel.statusMessage, data.status ?? status)
         compare(TestProbe.recordedScripts(), data.scripts ?? [])
-        compare(TestProbe.dockPreferences(), data.restored ?? before)
+        compare(TestProbe.fileText(TestProbe.dockPreferencesFile()), data.restored ?? before)
         compare(DockViewModel.lastError, "")
     }
 
@@ -144,7 +143,7 @@ ScreenTestCase {
         compare(TestProbe.accessibleName(trash), "Delete")
         operate(trash, data.way)
         verify(!DockViewModel.isWorking)
-        compare(TestProbe.backupFiles().map(path => path.split("/").pop()), [newer])
+        compare(TestProbe.backupFiles(), [newer])
         compare(child(view, "backupCount").text, "1 backup")
         compare(DockViewModel.statusMessage, status)
         verify(!child(view, "resetConfirmation").visible && !child(view, "restoreConfirmation").visible)

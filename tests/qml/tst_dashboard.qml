@@ -26,8 +26,7 @@ ScreenTestCase {
 
     function init() {
         idle()
-        TestProbe.writeDockPreferences()
-        TestProbe.removeBackups()
+        TestProbe.resetDockFiles()
         TestProbe.clearRecords()
         DockViewModel.dockPosition = "bottom"
     }

@@ -34,8 +34,7 @@ ScreenTestCase {
 
     function init() {
         idle();
-        TestProbe.writeDockPreferences();
-        TestProbe.removeBackups();
+        TestProbe.resetDockFiles();
         TestProbe.clearRecords();
     }
 

@@ -60,7 +60,7 @@ ScreenTestCase {
     }
 
     function storedAt(row) {
-        return TestProbe.storedSchedules()[row];
+        return JSON.parse(TestProbe.fileText(TestProbe.schedulesFile()))[row];
     }
 
     function waitForEditorToClose() {
@@ -247,7 +247,7 @@ ScreenTestCase {
         operate(child(card(0), "deleteSchedule"), Qt.Key_Space);
         compare(DockViewModel.schedules.count, 1);
         compare(scheduleAt(0).scheduleId, kept);
-        compare(TestProbe.storedSchedules().length, 1);
+        compare(JSON.parse(TestProbe.fileText(TestProbe.schedulesFile())).length, 1);
         verify(!item("scheduleEditor").visible);
         verify(child(card(0), "editSchedule").activeFocus);
         operate(child(card(0), "deleteSchedule"), Qt.Key_Space);
