@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
 import QtTest
+import Berthwise
 import BerthwiseTest
 
 // The test case every Qt Quick test file derives from: shown, so that clicks land, and with the
@@ -13,6 +14,17 @@ TestCase {
     width: 900
     height: 800
 
+    function init() {
+        freshStart();
+    }
+
+    // Each test starts once the last one's operations have ended, with no error or script left over.
+    function freshStart() {
+        idle();
+        DockViewModel.lastError = "";
+        TestProbe.clearRecords();
+    }
+
     function child(parentItem, name) {
         const found = findChild(parentItem, name);
         verify(found, "no child named " + name);
@@ -24,8 +36,22 @@ TestCase {
         return item;
     }
 
+    // Until `laidOut` (or the whole) is laid out its children overlap, and a click would reach the
+    // wrong one.
+    function show(component, laidOut) {
+        const shown = createTemporaryObject(component, testCase, { width: width, height: height });
+        settled(laidOut ? child(shown, laidOut) : shown);
+        return shown;
+    }
+
     function idle() {
         verify(TestProbe.waitUntilIdle(), "an operation never ended");
+    }
+
+    // Rows of a data-driven test from a header and positional rows, for tables too wide to read as
+    // objects.
+    function table(columns, rows) {
+        return rows.map(row => Object.assign({}, ...columns.map((column, index) => ({ [column]: row[index] }))));
     }
 
     // Operates `target` the way `way` names: "click", a key (Qt.Key_Space, ...) with the keyboard
