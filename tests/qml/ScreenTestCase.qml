@@ -48,6 +48,11 @@ TestCase {
         verify(TestProbe.waitUntilIdle(), "an operation never ended");
     }
 
+    // The script that writes these settings to the Dock's domain and restarts the Dock.
+    function written(...settings) {
+        return settings.map(setting => "defaults write com.apple.dock " + setting + "\n").join("") + "killall Dock";
+    }
+
     // Rows of a data-driven test from a header and positional rows, for tables too wide to read as
     // objects.
     function table(columns, rows) {

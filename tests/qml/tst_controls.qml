@@ -22,43 +22,6 @@ ScreenTestCase {
     }
 
     Component {
-        id: choicesComponent
-
-        Row {
-            id: row
-
-            // The owner stores each choice, as the screens do with the view model.
-            property var chosen: "a"
-            property var reported: []
-
-            ChoiceGroup {
-                id: choices
-
-                currentValue: row.chosen
-                onActivated: value => {
-                    row.reported = row.reported.concat([value]);
-                    row.chosen = value;
-                }
-            }
-
-            Repeater {
-                model: ["a", "b", "c"]
-
-                ChoiceButton {
-                    required property string modelData
-
-                    objectName: "choice_" + modelData
-                    width: 40
-                    height: 30
-                    group: choices
-                    value: modelData
-                    Accessible.name: modelData
-                }
-            }
-        }
-    }
-
-    Component {
         id: daysComponent
 
         DaysPicker {}
@@ -91,29 +54,6 @@ ScreenTestCase {
         else
             keyClick(data.way);
         compare(card.activations, data.enabled ? 1 : 0);
-    }
-
-    function test_choiceGroupKeepsOneSelection_data() {
-        return [
-            { tag: "clicked", choice: "c", way: "click", reported: ["c"], selected: "c" },
-            { tag: "toggled by a screen reader", choice: "b", way: "Toggle", reported: ["b"], selected: "b" },
-            { tag: "by the space key", choice: "c", way: Qt.Key_Space, reported: ["c"], selected: "c" },
-            // Choosing the current option again is still reported: the screens re-apply it.
-            { tag: "the chosen one again", choice: "a", way: "click", reported: ["a"], selected: "a" }
-        ];
-    }
-
-    function test_choiceGroupKeepsOneSelection(data) {
-        const row = createTemporaryObject(choicesComponent, testCase);
-        operate(child(row, "choice_" + data.choice), data.way);
-        compare(row.reported, data.reported);
-        for (const value of ["a", "b", "c"])
-            compare(child(row, "choice_" + value).isSelected, value === data.selected, value);
-        compare(TestProbe.accessibleRole(child(row, "choice_a")), Accessible.RadioButton);
-        // The selection still follows its owner afterwards.
-        row.chosen = "b";
-        verify(child(row, "choice_b").isSelected);
-        verify(!child(row, "choice_" + data.selected).isSelected || data.selected === "b");
     }
 
     // Weekday numbers: Sunday is 1, Monday 2, Wednesday 4.

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: MIT
+import QtQuick
+import QtTest
+import Berthwise
+import BerthwiseTest
+
+ScreenTestCase {
+    id: testCase
+
+    name: "SettingViews"
+    height: 1200
+
+    Component { id: appearanceComponent; AppearanceView {} }
+    Component { id: behaviorComponent; BehaviorView {} }
+
+    property var screen
+
+    function init() {
+        freshStart();
+        Object.assign(DockViewModel, { dockSize: 48, magnificationSize: 96, isMagnificationEnabled: true,
+                                       isAutoHideEnabled: false, dockPosition: "bottom", minimizeEffect: "genie" });
+        screen = show(appearanceComponent, "dockSizeRow");
+    }
+
+    function item(objectName, parentItem) {
+        return child(parentItem ?? screen, objectName);
+    }
+
+    function near(actual, expected) {
+        return Math.abs(actual - expected) < 0.001;
+    }
+
+    function tileIs(index, size) {
+        const tile = item("previewTile" + index);
+        return near(tile.width, size) && near(tile.height, size);
+    }
+
+    function scriptsAfterIdle() {
+        idle();
+        return TestProbe.recordedScripts();
+    }
+
+    function selectedSegments(picker) {
+        return picker.segments.map(segment => segment.value).filter(value => item("segment_" + value, picker).isSelected);
+    }
+
+    // Where the pointer has to be for the slider to show `value`.
+    function sliderX(slider, value) {
+        const position = (value - slider.from) / (slider.to - slider.from);
+        return slider.leftPadding + slider.handle.width / 2 + position * (slider.availableWidth - slider.handle.width);
+    }
+
+    function test_dockSizeDragIsFollowedAndAppliedOnceOnRelease() {
+        const slider = item("slider", item("dockSizeRow"));
+        const label = item("valueLabel", item("dockSizeRow"));
+        compare(label.text, "48px");
+        mousePress(slider, sliderX(slider, 48), slider.height / 2);
+        for (let value = 49; value <= 64; ++value) {
+            mouseMove(slider, sliderX(slider, value), slider.height / 2, -1, Qt.LeftButton);
+            compare(label.text, value + "px");
+            tryVerify(() => tileIs(0, value * 0.7), 5000, "tile at " + value);
+            verify(!DockViewModel.isWorking, "nothing runs while dragging");
+        }
+        mouseRelease(slider, sliderX(slider, 64), slider.height / 2);
+
+        compare(scriptsAfterIdle(), [written("tilesize -int 64")]);
+        compare(DockViewModel.statusMessage, "Dock updated successfully.");
+        // Still bound after the drag, so that an applied profile moves it.
+        DockViewModel.dockSize = 40;
+        compare(slider.value, 40);
+        // A value between steps (from a profile, say) shows truncated, as it is written.
+        DockViewModel.dockSize = 63.9;
+        compare(label.text, "63px");
+    }
+
+    // The Dock's own sizes at both ends are clamped to what the preview can hold.
+    function test_previewTileSize_data() {
+        return table(["tag", "dockSize", "tile"], [["smallest Dock", 24, 24], ["default Dock", 48, 33.6],
+                                                   ["largest Dock", 96, 52]]);
+    }
+
+    function test_previewTileSize(data) {
+        DockViewModel.dockSize = data.dockSize;
+        for (let index = 0; index < 8; ++index)
+            tryVerify(() => tileIs(index, data.tile), 5000, "tile " + index);
+        verify(near(item("dockDivider").height, data.tile * 0.7));
+    }
+
+    function test_magnificationSwitchShowsAndHidesTheSizeRow() {
+        const toggle = item("toggle", item("magnificationRow"));
+        const sizeRow = item("magnificationSizeRow");
+        verify(sizeRow.visible);
+        mouseClick(toggle);
+        tryVerify(() => !sizeRow.visible, 5000);
+        compare(scriptsAfterIdle(), [written("magnification -bool false")]);
+        // The slide and fade must end where they began, not part-way.
+        mouseClick(toggle);
+        tryVerify(() => sizeRow.visible && sizeRow.opacity === 1 && sizeRow.y === 0, 5000);
+    }
+
+    // Pointer, keyboard and screen reader each make one write, and every control keeps following the
+    // view model, which a profile or a preset may change later. Choosing the current segment again
+    // still writes it, since the Dock may have been changed elsewhere; a slider step that cannot
+    // move writes nothing. Fast auto-hide writes only the timing keys, since "autohide" itself is
+    // its own switch; hiding recent apps means the Dock must not show them.
+    function test_eachChangeWritesOnce_data() {
+        return table(["tag", "control", "target", "name", "way", "field", "from", "to", "writes", "group"], [
+            ["Left clicked when already Left", "positionPicker", "segment_left", "Left", "click", "dockPosition", "left",
+             "left", ["orientation -string left"], "Dock Position"],
+            ["Right toggled by a screen reader", "positionPicker", "segment_right", "Right", "Toggle", "dockPosition",
+             "bottom", "right", ["orientation -string right"]],
+            ["Genie pressed by a screen reader when already Genie", "minimizeEffectPicker", "segment_genie", "Genie",
+             "Press", "minimizeEffect", "genie", "genie", ["mineffect -string genie"], "Minimize Effect"],
+            ["Dock Size increased", "dockSizeRow", "slider", "Dock Size", "Increase", "dockSize", 48, 49, ["tilesize -int 49"]],
+            ["Dock Size increased at its largest", "dockSizeRow", "slider", "Dock Size", "Increase", "dockSize", 96, 96],
+            ["Dock Size by the right arrow key", "dockSizeRow", "slider", "Dock Size", Qt.Key_Right, "dockSize", 48, 49,
+             ["tilesize -int 49"]],
+            ["Magnification Size increased", "magnificationSizeRow", "slider", "Magnification Size", "Increase",
+             "magnificationSize", 96, 97, ["largesize -int 97"]],
+            ["auto-hide on", "isAutoHideEnabledRow", "toggle", "Auto-hide Dock", "click", "isAutoHideEnabled", false, true,
+             ["autohide -bool true"]],
+            ["fast auto-hide on", "fastAutoHideRow", "toggle", "Fast Auto-hide", "click", "fastAutoHide", false, true,
+             ["autohide-delay -float 0", "autohide-time-modifier -float 0.2"]],
+            ["only running apps on", "showOnlyRunningAppsRow", "toggle", "Show Only Running Apps", Qt.Key_Space,
+             "showOnlyRunningApps", false, true, ["static-only -bool true"]],
+            ["dim hidden apps on", "dimHiddenAppsRow", "toggle", "Dim Hidden Apps", "Toggle", "dimHiddenApps", false, true,
+             ["showhidden -bool true"]],
+            ["running indicators off", "showRunningIndicatorsRow", "toggle", "Show Running Indicators", "click",
+             "showRunningIndicators", true, false, ["show-process-indicators -bool false"]],
+            ["minimize into icon off", "minimizeIntoAppIconRow", "toggle", "Minimize into App Icon", Qt.Key_Space,
+             "minimizeIntoAppIcon", true, false, ["minimize-to-application -bool false"]],
+            ["hide recent apps on", "hideRecentAppsRow", "toggle", "Hide Recent Apps", "click", "hideRecentApps", false,
+             true, ["show-recents -bool false"]]
+        ]);
+    }
+
+    function test_eachChangeWritesOnce(data) {
+        DockViewModel[data.field] = data.from;
+        const onBehavior = data.target === "toggle";
+        const control = item(data.control, onBehavior ? show(behaviorComponent, data.control) : screen);
+        const target = item(data.target, control);
+        // What the control shows: the selected segment, the switch's state or the slider's value.
+        const shown = () => control.segments ? selectedSegments(control).join() : target.checked ?? target.value;
+        compare(TestProbe.accessibleName(target), data.name);
+        if (data.group)
+            compare(TestProbe.accessibleName(control), data.group);
+        // Each segment is a radio button to a screen reader.
+        if (control.segments)
+            compare(TestProbe.accessibleRole(target), Accessible.RadioButton);
+        compare(shown(), data.from);
+
+        operate(target, data.way);
+
+        compare(DockViewModel[data.field], data.to);
+        compare(shown(), data.to);
+        compare(scriptsAfterIdle(), data.writes ? [written(...data.writes)] : []);
+        if (data.writes)
+            compare(DockViewModel.statusMessage, "Dock updated successfully.");
+        DockViewModel[data.field] = data.from;
+        compare(shown(), data.from);
+    }
+}
