@@ -48,6 +48,16 @@ TestCase {
         verify(TestProbe.waitUntilIdle(), "an operation never ended");
     }
 
+    // Ends `sheet` by a key, or by its default button pressed the way `way` names, and waits until
+    // it has closed.
+    function finishSheet(sheet, way) {
+        if (typeof way === "number")
+            keyClick(way);
+        else
+            operate(child(sheet.contentItem.parent, "sheetDefault"), way);
+        tryCompare(sheet, "visible", false);
+    }
+
     // The script that writes these settings to the Dock's domain and restarts the Dock.
     function written(...settings) {
         return settings.map(setting => "defaults write com.apple.dock " + setting + "\n").join("") + "killall Dock";

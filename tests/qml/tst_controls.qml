@@ -22,12 +22,6 @@ ScreenTestCase {
     }
 
     Component {
-        id: daysComponent
-
-        DaysPicker {}
-    }
-
-    Component {
         id: timeComponent
 
         TimePicker {}
@@ -54,25 +48,6 @@ ScreenTestCase {
         else
             keyClick(data.way);
         compare(card.activations, data.enabled ? 1 : 0);
-    }
-
-    // Weekday numbers: Sunday is 1, Monday 2, Wednesday 4.
-    function test_daysPickerKeepsAtLeastOneDay_data() {
-        return [
-            { tag: "the only day stays", days: [4], press: "Wednesday", way: "click", expected: [4] },
-            { tag: "a day is added in order", days: [4], press: "Monday", way: "Toggle", expected: [2, 4] },
-            { tag: "one of two is removed", days: [2, 4], press: "Wednesday", way: Qt.Key_Space, expected: [2] },
-            { tag: "Sunday, the last button, is day 1", days: [2, 3, 4, 5, 6], press: "Sunday", way: "click",
-              expected: [1, 2, 3, 4, 5, 6] }
-        ];
-    }
-
-    function test_daysPickerKeepsAtLeastOneDay(data) {
-        const picker = createTemporaryObject(daysComponent, testCase, { days: data.days });
-        const button = child(picker, "day_" + data.press);
-        compare(TestProbe.accessibleName(button), data.press);
-        operate(button, data.way);
-        compare(picker.days, data.expected);
     }
 
     // Each wheel turns round on its own; in a 12-hour locale the hours run 12, 1, ... 11 within
