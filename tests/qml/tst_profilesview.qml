@@ -13,18 +13,8 @@ ScreenTestCase {
     readonly property string workId: "6f9619ff-8b86-d011-b42d-00c04fc964ff"
     readonly property string homeId: "0b3e5b7a-2f4c-4d5e-9a1b-3c4d5e6f7a8b"
 
-    Component {
-        id: viewComponent
-        ProfilesView {
-            width: testCase.width
-            height: testCase.height
-        }
-    }
-
-    SignalSpy {
-        id: captureSpy
-        signalName: "capture"
-    }
+    Component { id: viewComponent; ProfilesView {} }
+    SignalSpy { id: captureSpy; signalName: "capture" }
 
     // A profile as the profiles file holds it.
     function profile(id, name, fields) {
@@ -40,14 +30,8 @@ ScreenTestCase {
         TestProbe.writeFile(TestProbe.profilesFile(), JSON.stringify(profiles))
     }
 
-    function storedNames() {
-        return JSON.parse(TestProbe.fileText(TestProbe.profilesFile())).map(stored => stored.name)
-    }
-
-    function createView() {
-        const view = createTemporaryObject(viewComponent, testCase)
-        settled(child(view, "profileGrid"))
-        return view
+    function stored() {
+        return JSON.parse(TestProbe.fileText(TestProbe.profilesFile()))
     }
 
     function popupOf(dialog) {
@@ -62,11 +46,13 @@ ScreenTestCase {
         operate(child(card, item), way === "click" ? "click" : "Press")
     }
 
-    // The file dialogs start where the test home's files are.
-    function chooseFile(dialog, file) {
-        dialog.currentFolder = TestProbe.homeFile("")
-        if (file)
-            dialog.selectedFile = file
+    function importFile(view, file, way) {
+        const dialog = child(view, "importDialog")
+        dialog.selectedFile = file
+        operate(child(view, "importButton"), way)
+        tryCompare(dialog, "visible", true)
+        dialog.accept()
+        idle()
     }
 
     function type(text) {
@@ -76,8 +62,7 @@ ScreenTestCase {
 
     // Home is the older, yet first in the file; Work sits on the left, 48 points, auto-hidden.
     function init() {
-        idle()
-        DockViewModel.lastError = ""
+        freshStart()
         store([profile(homeId, "Home"), profile(workId, "Work", { createdAt: "2025-03-15T08:00:00Z", dockSize: 48,
                                                                    orientation: "left", autoHide: true })])
     }
@@ -96,7 +81,7 @@ ScreenTestCase {
     function test_gridOrEmptyState(data) {
         if (data.file)
             TestProbe.writeFile(TestProbe.profilesFile(), data.file)
-        const view = createView()
+        const view = show(viewComponent, "profileGrid")
         compare(child(view, "profilesEmptyState").visible, data.cards.length === 0)
         compare(child(view, "profileGrid").visible, data.cards.length > 0)
         verify(child(view, "importButton").visible && child(view, "captureButton").visible)
@@ -130,7 +115,7 @@ ScreenTestCase {
     function test_captureSheet(data) {
         if (data.empty)
             store([])
-        const view = createView()
+        const view = show(viewComponent, "profileGrid")
         const sheet = child(view, "captureSheet")
         captureSpy.target = sheet
         captureSpy.clear()
@@ -140,14 +125,9 @@ ScreenTestCase {
             compare(child(popup, "profileNameField").text, "")
             compare(sheet.selectedIcon, "square.stack.3d.up.fill")
             type(data.typed ?? "")
-            if (data.icon) {
+            if (data.icon)
                 operate(child(settled(child(popup, "iconGrid")), "icon_" + data.icon), data.iconWay)
-            }
-            if (typeof data.finish === "number")
-                keyClick(data.finish)
-            else
-                operate(child(popup, "sheetDefault"), data.finish)
-            tryCompare(sheet, "visible", false)
+            finishSheet(sheet, data.finish)
             compare(DockViewModel.isWorking, !!data.captured)
             idle()
         }
@@ -156,130 +136,111 @@ ScreenTestCase {
             compare(Array.from(captureSpy.signalArguments[1]), data.captured)
     }
 
-    // The field starts with the name, selected; only a name with something in it is saved, and the
-    // dialog closes either way.
-    function test_renameDialog_data() {
+    // Delete asks nothing: the operation is under way as soon as the item is chosen. Rename's field
+    // starts with the name, selected; only a name with something in it is saved, and the dialog
+    // closes either way.
+    function test_cardMenu_data() {
         return [
-            { tag: "new name, Save clicked", typed: "Office", finish: "click", name: "Office" },
-            { tag: "blank, Return", typed: "", finish: Qt.Key_Return, name: "Work" },
-            { tag: "spaces only, by a screen reader", menuWay: "Press", typed: "   ", finish: "Press", name: "Work" },
-            { tag: "Escape", typed: "Office", finish: Qt.Key_Escape, name: "Work" }
+            { tag: "delete clicked", item: "deleteItem", way: "click", status: "Profile deleted.", names: ["Home"] },
+            { tag: "delete by the keyboard and a screen reader", item: "deleteItem", way: Qt.Key_Space,
+              status: "Profile deleted.", names: ["Home"] },
+            { tag: "new name, Save clicked", item: "renameItem", way: "click", typed: "Office", finish: "click",
+              status: "Profile renamed.", names: ["Home", "Office"] },
+            { tag: "blank, Return", item: "renameItem", way: "click", typed: "", finish: Qt.Key_Return },
+            { tag: "spaces only, by a screen reader", item: "renameItem", way: "Press", typed: "   ", finish: "Press" },
+            { tag: "Escape", item: "renameItem", way: "click", typed: "Office", finish: Qt.Key_Escape }
         ]
     }
 
-    function test_renameDialog(data) {
-        const view = createView()
+    function test_cardMenu(data) {
+        const view = show(viewComponent, "profileGrid")
         const statusBefore = DockViewModel.statusMessage
-        chooseFromMenu(view, "Work", "renameItem", data.menuWay ?? "click")
-        const dialog = child(view, "renameDialog")
-        const field = child(popupOf(dialog), "renameField")
-        compare(field.text, "Work")
-        tryVerify(() => field.activeFocus)
-        keyClick(Qt.Key_Backspace)
-        type(data.typed)
-        if (typeof data.finish === "number")
-            keyClick(data.finish)
-        else
-            operate(child(dialog.contentItem.parent, "sheetDefault"), data.finish)
-        tryCompare(dialog, "visible", false)
+        compare(TestProbe.accessibleName(child(child(view, "profileCard_Work"), "profileMenu")), "More actions for Work")
+        chooseFromMenu(view, "Work", data.item, data.way)
+        if (data.item === "deleteItem") {
+            verify(DockViewModel.isWorking)
+        } else {
+            const dialog = child(view, "renameDialog")
+            const popup = popupOf(dialog)
+            compare(child(popup, "renameField").text, "Work")
+            tryVerify(() => child(popup, "renameField").activeFocus)
+            keyClick(Qt.Key_Backspace)
+            type(data.typed)
+            finishSheet(dialog, data.finish)
+        }
         idle()
-        compare(DockViewModel.statusMessage, data.name === "Work" ? statusBefore : "Profile renamed.")
-        compare(storedNames().sort(), [data.name, "Home"].sort())
+        compare(DockViewModel.statusMessage, data.status ?? statusBefore)
+        compare(stored().map(profile => profile.name).sort(), data.names ?? ["Home", "Work"])
     }
 
-    // Delete asks nothing: the operation is under way as soon as the item is chosen.
-    function test_deleteAtOnce_data() {
-        return [{ tag: "clicked", way: "click" }, { tag: "by the keyboard and a screen reader", way: Qt.Key_Space }]
-    }
-
-    function test_deleteAtOnce(data) {
-        const view = createView()
-        const menuButton = child(child(view, "profileCard_Work"), "profileMenu")
-        compare(TestProbe.accessibleName(menuButton), "More actions for Work")
-        chooseFromMenu(view, "Work", "deleteItem", data.way)
-        verify(DockViewModel.isWorking)
-        idle()
-        compare(DockViewModel.statusMessage, "Profile deleted.")
-        compare(storedNames(), ["Home"])
-    }
-
-    // The proposal, accepted, is written; a cancelled dialog writes nothing.
-    function test_export_data() {
+    // The proposal, accepted, is written, and comes back as the same profile under a new identity,
+    // first in the list; a cancelled dialog writes nothing.
+    function test_exportAndImportBack_data() {
         return [
-            { tag: "Work", name: "Work", proposal: "Work.berthwise.json" },
-            { tag: "a slash in the name", name: "Q1/Q2", proposal: "Q1-Q2.berthwise.json" },
+            { tag: "Work", name: "Work", proposal: "Work.berthwise.json", importWay: "click" },
+            { tag: "a slash in the name", name: "Q1/Q2", proposal: "Q1-Q2.berthwise.json", importWay: "Press" },
             { tag: "cancelled", name: "Travel", proposal: "Travel.berthwise.json", cancel: true }
         ]
     }
 
-    function test_export(data) {
+    function test_exportAndImportBack(data) {
         store([profile(workId, data.name)])
-        const view = createView()
+        const view = show(viewComponent, "profileGrid")
         const statusBefore = DockViewModel.statusMessage
         const dialog = child(view, "exportDialog")
-        chooseFile(dialog)
+        // The dialog proposes its name in the folder it starts in.
+        dialog.currentFolder = TestProbe.homeFile("")
         chooseFromMenu(view, data.name, "exportItem", "click")
         tryCompare(dialog, "visible", true)
         const file = TestProbe.homeFile(data.proposal)
         compare(dialog.selectedFile, file)
-        if (data.cancel)
+        if (data.cancel) {
             dialog.reject()
-        else
-            dialog.accept()
-        idle()
-        compare(DockViewModel.statusMessage, data.cancel ? statusBefore : "Profile exported.")
-        if (data.cancel)
-            compare(TestProbe.fileText(file), "")
-        else
-            compare(JSON.parse(TestProbe.fileText(file)).name, data.name)
-    }
-
-    // An exported profile comes back under a new identity, first in the list; a file that is no
-    // profile is reported and changes nothing, neither the list nor either file.
-    function test_import_data() {
-        return [
-            { tag: "an exported profile", way: "click" },
-            { tag: "a copy of the profiles file", way: "Press", text: JSON.stringify([profile(workId, "Copy")]) },
-            { tag: "not JSON", way: "click", text: "Work, left, 48" }
-        ]
-    }
-
-    function test_import(data) {
-        const view = createView()
-        const source = TestProbe.homeFile("import " + data.tag + ".json")
-        if (data.text) {
-            TestProbe.writeFile(source, data.text)
-        } else {
-            DockViewModel.exportProfile(workId, source)
             idle()
-        }
-        const sourceBefore = TestProbe.fileText(source)
-        const storedBefore = TestProbe.fileText(TestProbe.profilesFile())
-        const dialog = child(view, "importDialog")
-        chooseFile(dialog, source)
-        operate(child(view, "importButton"), data.way)
-        tryCompare(dialog, "visible", true)
-        dialog.accept()
-        idle()
-        compare(TestProbe.fileText(source), sourceBefore)
-        if (data.text) {
-            compare(DockViewModel.statusMessage, "Something went wrong.")
-            verify(DockViewModel.lastError !== "")
-            compare(DockViewModel.profiles.count, 2)
-            compare(TestProbe.fileText(TestProbe.profilesFile()), storedBefore)
+            compare(DockViewModel.statusMessage, statusBefore)
+            compare(TestProbe.fileText(file), "")
             return
         }
+        dialog.accept()
+        idle()
+        compare(DockViewModel.statusMessage, "Profile exported.")
+        const text = TestProbe.fileText(file)
+        const exported = JSON.parse(text)
+        compare(exported.name, data.name)
+
+        importFile(view, file, data.importWay)
         compare(DockViewModel.statusMessage, "Profile imported.")
-        const exported = JSON.parse(sourceBefore)
-        const imported = JSON.parse(TestProbe.fileText(TestProbe.profilesFile()))[0]
+        compare(TestProbe.fileText(file), text)
+        const imported = stored()[0]
         verify(imported.id !== exported.id)
         for (const key of Object.keys(exported).filter(key => key !== "id" && key !== "createdAt"))
             compare(imported[key], exported[key], key)
     }
 
+    // A file that is no profile is reported and changes nothing, neither the list nor either file.
+    function test_importRefusesWhatIsNoProfile_data() {
+        return [
+            { tag: "a copy of the profiles file", way: "Press", text: JSON.stringify([profile(workId, "Copy")]) },
+            { tag: "not JSON", way: "click", text: "Work, left, 48" }
+        ]
+    }
+
+    function test_importRefusesWhatIsNoProfile(data) {
+        const view = show(viewComponent, "profileGrid")
+        const source = TestProbe.homeFile("import.json")
+        TestProbe.writeFile(source, data.text)
+        const storedBefore = TestProbe.fileText(TestProbe.profilesFile())
+        importFile(view, source, data.way)
+        compare(TestProbe.fileText(source), data.text)
+        compare(DockViewModel.statusMessage, "Something went wrong.")
+        verify(DockViewModel.lastError !== "")
+        compare(DockViewModel.profiles.count, 2)
+        compare(TestProbe.fileText(TestProbe.profilesFile()), storedBefore)
+    }
+
     // Rows change in place: renaming one profile leaves the other's card, hover and focus alone.
     function test_cardsSurviveARenameOfAnother() {
-        const view = createView()
+        const view = show(viewComponent, "profileGrid")
         const work = child(view, "profileCard_Work")
         const home = child(view, "profileCard_Home")
         mouseMove(work, work.width / 2, work.height / 2)
