@@ -108,7 +108,7 @@ ScreenTestCase {
             operate(target, data.way);
         for (const property of data.turnedOn ?? [])
             verify(DockViewModel[property], property + " is on at once");
-        // A key press can see a quick addition through before the check.
+        // A key press spins the event loop, which can see a quick operation through before the check.
         if (typeof data.way !== "number")
             verify(DockViewModel.isWorking);
         if (data.screen === "presets")

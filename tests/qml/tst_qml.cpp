@@ -25,6 +25,7 @@ public Q_SLOTS:
     }
 
     void qmlEngineAvailable(QQmlEngine* engine) {
+        // The last file's probe goes first, since it takes the singletons with it.
         m_probe.reset();
         m_probe = std::make_unique<TestProbe>(*engine);
     }
