@@ -16,9 +16,15 @@
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QtQml/QQmlExtensionPlugin>
 
+#include <chrono>
 #include <cstdio>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
 
 Q_IMPORT_QML_PLUGIN(BerthwisePlugin)
 
@@ -68,6 +74,23 @@ bool processCommandLine(const QCoreApplication& app) {
     return false;
 }
 
+// A window that is never exposed (opened on a desktop nobody is looking at) draws no frame; what waits
+// for its first frame starts after this at the latest.
+constexpr std::chrono::milliseconds firstFrameWait{1000};
+
+// Runs `work` once the window has drawn its first frame, so that nothing that frame does not show
+// delays it.
+void afterFirstFrame(QQuickWindow* window, std::function<void()> work) {
+    auto pending = std::make_shared<std::function<void()>>(std::move(work));
+    const auto runOnce = [pending] {
+        if (*pending)
+            std::exchange(*pending, nullptr)();
+    };
+    QObject::connect(window, &QQuickWindow::frameSwapped, window, runOnce,
+                     Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    QTimer::singleShot(firstFrameWait, window, runOnce);
+}
+
 void bringToFront(QQuickWindow* window) {
     window->show();
     window->raise();
@@ -103,16 +126,14 @@ int main(int argc, char* argv[]) {
     // Only now, once the window system has taken its own options (-platform and the like) out.
     if (!processCommandLine(app))
         return 1;
-    QApplication::setWindowIcon(AppIcon::application());
 
     SingleInstance instance;
     if (!instance.claim())
         return 0;
 
     const Platform platform = Platform::current();
-    // Where there is no Dock, its stand-in starts with the app, before the layout is first read.
-    SimulatedDock::launch(platform);
-    DockViewModel viewModel(platform);
+    DockViewModel viewModel(platform, &QDateTime::currentDateTime, nullptr,
+                            DockViewModel::DockReading::whenAsked);
     Updater updater;
     DockViewModelSingleton::setInstance(&viewModel);
 
@@ -123,23 +144,30 @@ int main(int argc, char* argv[]) {
         engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
     if (!window)
         return 1;
-
-    // Without a tray nothing could bring a closed window back, so closing it ends the app.
-    const bool hasTray = QSystemTrayIcon::isSystemTrayAvailable();
-    QApplication::setQuitOnLastWindowClosed(!hasTray);
-
-    MenuBarCompanion companion(viewModel, updater, LaunchAtLogin());
-    QObject::connect(&companion, &MenuBarCompanion::openWindowRequested, window,
-                     [window] { bringToFront(window); });
-    QObject::connect(&companion, &MenuBarCompanion::quitRequested, &app, &QCoreApplication::quit);
     QObject::connect(&instance, &SingleInstance::activationRequested, window,
                      [window] { bringToFront(window); });
-    if (hasTray)
-        companion.show();
 
 #ifdef Q_OS_MACOS
     std::unique_ptr<QMenuBar> applicationMenu(makeApplicationMenu(window, updater));
 #endif
+
+    std::optional<MenuBarCompanion> companion;
+    afterFirstFrame(window, [&] {
+        QApplication::setWindowIcon(AppIcon::application());
+        // Where there is no Dock, its stand-in starts with the app, before the layout is first read.
+        SimulatedDock::launch(platform);
+        viewModel.readDock();
+
+        // Without a tray nothing could bring a closed window back, so closing it ends the app.
+        const bool hasTray = QSystemTrayIcon::isSystemTrayAvailable();
+        QApplication::setQuitOnLastWindowClosed(!hasTray);
+        companion.emplace(viewModel, updater, LaunchAtLogin());
+        QObject::connect(&*companion, &MenuBarCompanion::openWindowRequested, window,
+                         [window] { bringToFront(window); });
+        QObject::connect(&*companion, &MenuBarCompanion::quitRequested, &app, &QCoreApplication::quit);
+        if (hasTray)
+            companion->show();
+    });
 
     return QApplication::exec();
 }

@@ -27,7 +27,7 @@ std::set<Weekday> weekdays(const QList<int>& days) {
 
 } // namespace
 
-DockViewModel::DockViewModel(Platform platform, Clock clock, QObject* parent)
+DockViewModel::DockViewModel(Platform platform, Clock clock, QObject* parent, DockReading reading)
     : DockSettings(parent)
     , m_clock(std::move(clock))
     , m_dockService(ShellService(platform))
@@ -40,11 +40,16 @@ DockViewModel::DockViewModel(Platform platform, Clock clock, QObject* parent)
     connect(&m_runner, &OperationRunner::statusMessageChanged, this, &DockViewModel::statusMessageChanged);
     connect(&m_runner, &OperationRunner::isWorkingChanged, this, &DockViewModel::isWorkingChanged);
     connect(&m_runner, &OperationRunner::lastErrorChanged, this, &DockViewModel::lastErrorChanged);
-    m_runner.keep(loadCurrentSettings());
+    if (reading == DockReading::atConstruction)
+        readDock();
     m_scheduleRunner.start();
 }
 
 DockViewModel::~DockViewModel() = default;
+
+void DockViewModel::readDock() {
+    m_runner.keep(loadCurrentSettings());
+}
 
 QCoro::Task<> DockViewModel::loadCurrentSettings() {
     updateSettings(co_await m_dockService.readConfiguration());

@@ -49,11 +49,19 @@ public:
     using Clock = std::function<QDateTime()>;
     using Action = OperationRunner::Action;
 
-    // Loads profiles and schedules, starts reading the live Dock and starts the schedule runner.
-    // `clock` gives the local "now" the runner matches schedules against.
+    // The app reads the Dock only once its window is on screen: thirteen programs starting at once
+    // would otherwise compete with the window's first frame.
+    enum class DockReading { atConstruction, whenAsked };
+
+    // Loads profiles and schedules, starts reading the live Dock (unless `reading` leaves that to
+    // readDock()) and starts the schedule runner. `clock` gives the local "now" the runner matches
+    // schedules against.
     explicit DockViewModel(Platform platform, Clock clock = &QDateTime::currentDateTime,
-                           QObject* parent = nullptr);
+                           QObject* parent = nullptr, DockReading reading = DockReading::atConstruction);
     ~DockViewModel() override;
+
+    // Reads the live Dock into the settings; until it ends they keep their initial values.
+    void readDock();
 
     [[nodiscard]] const QString& statusMessage() const { return m_runner.statusMessage(); }
     [[nodiscard]] bool isWorking() const { return m_runner.isWorking(); }

@@ -117,22 +117,35 @@ private Q_SLOTS:
 
     void cleanup() { m_home.reset(); }
 
+    void startsFromInitialValuesThenShowsTheDock_data() {
+        QTest::addColumn<bool>("showRecents");
+        QTest::addColumn<DockViewModel::DockReading>("reading");
+        QTest::newRow("recents shown") << true << DockViewModel::DockReading::atConstruction;
+        QTest::newRow("recents hidden, read when asked") << false << DockViewModel::DockReading::whenAsked;
+    }
+
     void startsFromInitialValuesThenShowsTheDock() {
+        QFETCH(bool, showRecents);
+        QFETCH(DockViewModel::DockReading, reading);
         writeDock(u"tilesize"_s, u"-int"_s, u"33"_s);
-        writeDock(u"show-recents"_s, u"-bool"_s, u"true"_s);
+        writeDock(u"show-recents"_s, u"-bool"_s, showRecents ? u"true"_s : u"false"_s);
         writeDock(u"orientation"_s, u"-string"_s, u"left"_s);
         writeDock(u"minimize-to-application"_s, u"-bool"_s, u"false"_s);
 
-        DockViewModel model(platform());
+        DockViewModel model(platform(), &QDateTime::currentDateTime, nullptr, reading);
         const DockConfiguration initial{
             .magnificationSize = 96, .showRecentApps = false, .minimizeToApplication = true};
         QCOMPARE(published(model), initial);
         QVERIFY(model.statusMessage() == u"Ready"_s && !model.isWorking() &&
                 model.backups()->paths().isEmpty());
 
+        if (reading == DockViewModel::DockReading::whenAsked)
+            model.readDock();
         QVERIFY(dockWasRead(model));
-        const DockConfiguration dock{
-            .dockSize = 33, .magnificationSize = 77, .orientation = DockPosition::left};
+        const DockConfiguration dock{.dockSize = 33,
+                                     .magnificationSize = 77,
+                                     .showRecentApps = showRecents,
+                                     .orientation = DockPosition::left};
         QCOMPARE(published(model), dock);
     }
 
