@@ -147,8 +147,21 @@ Item {
         }
     }
 
-    ErrorAlert {
+    // Loaded when the first failure comes: an alert nobody has needed yet would only delay the
+    // window's first frame. From then on it follows the errors itself.
+    Loader {
         id: errorAlert
-        parent: Overlay.overlay
+
+        onLoaded: item.open()
+
+        Connections {
+            target: DockViewModel
+            enabled: errorAlert.status === Loader.Null
+
+            function onLastErrorChanged() {
+                if (DockViewModel.lastError !== "")
+                    errorAlert.setSource("ErrorAlert.qml", { parent: content.Overlay.overlay })
+            }
+        }
     }
 }
