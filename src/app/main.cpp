@@ -12,9 +12,14 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QEventLoop>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QMenuBar>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQuickWindow>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QtQml/QQmlExtensionPlugin>
@@ -91,6 +96,41 @@ void afterFirstFrame(QQuickWindow* window, std::function<void()> work) {
     QTimer::singleShot(firstFrameWait, window, runOnce);
 }
 
+// The symbol font's package installs it as TrueType and as two compressed web fonts, and the system
+// may pick a compressed one, whose unpacking costs several milliseconds. Registered by the application,
+// the TrueType file is the one drawn, provided the system's fonts are known by then: they would
+// replace an application font of the same name registered before them.
+void preferUncompressedSymbolFont() {
+    const QString file =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                               u"fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf"_s);
+    if (!file.isEmpty() && QFontDatabase::hasFamily(u"Material Icons"_s))
+        QFontDatabase::addApplicationFont(file);
+}
+
+// Opens the fonts the first screen draws with, so that the time it takes overlaps the engine's
+// loading instead of following it: the system's fonts are listed once and each font file opened once,
+// whatever the sizes the screens ask for later.
+void prepareFonts() {
+    preferUncompressedSymbolFont();
+    QFont bold = QGuiApplication::font();
+    bold.setBold(true);
+    for (const QFont& font : {QGuiApplication::font(), bold, QFont(u"Material Icons"_s)})
+        (void)QFontMetricsF(font).height();
+}
+
+// The component's object once the engine has loaded it in the background; none if it failed.
+std::unique_ptr<QObject> createWhenLoaded(QQmlComponent& component) {
+    if (component.isLoading()) {
+        // Only the engine's own messages: a later launch asking for the window is answered once the
+        // window exists.
+        QEventLoop loading;
+        QObject::connect(&component, &QQmlComponent::statusChanged, &loading, &QEventLoop::quit);
+        loading.exec(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
+    }
+    return std::unique_ptr<QObject>(component.isReady() ? component.create() : nullptr);
+}
+
 void bringToFront(QQuickWindow* window) {
     window->show();
     window->raise();
@@ -137,13 +177,19 @@ int main(int argc, char* argv[]) {
     Updater updater;
     DockViewModelSingleton::setInstance(&viewModel);
 
+    // The engine loads the window's types on a thread of its own while this one opens the fonts.
     QQmlApplicationEngine engine;
     engine.addImportPath(u"qrc:/qt/qml"_s);
-    engine.load(QUrl(u"qrc:/qt/qml/Berthwise/Main.qml"_s));
-    auto* window =
-        engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-    if (!window)
+    QQmlComponent mainComponent(&engine);
+    mainComponent.loadUrl(QUrl(u"qrc:/qt/qml/Berthwise/Main.qml"_s), QQmlComponent::Asynchronous);
+    prepareFonts();
+
+    const std::unique_ptr<QObject> root = createWhenLoaded(mainComponent);
+    auto* window = qobject_cast<QQuickWindow*>(root.get());
+    if (!window) {
+        std::fputs(qPrintable(mainComponent.errorString()), stderr);
         return 1;
+    }
     QObject::connect(&instance, &SingleInstance::activationRequested, window,
                      [window] { bringToFront(window); });
 
