@@ -74,13 +74,18 @@ ensure_dependencies() {
     esac
 }
 
+# Configures a preset's build folder the first time, then builds it: "dev" (the default; debug, with
+# the tests) into build/, "release" (optimised, without them) into build-release/.
 build() {
+    local preset=${1:-dev}
+    local folder=build
+    [ "$preset" = dev ] || folder="build-$preset"
     cd "$repo_root"
-    if [ ! -f build/CMakeCache.txt ]; then
+    if [ ! -f "$folder/CMakeCache.txt" ]; then
         # A compiler cache, where one is installed, makes rebuilds of other checkouts cheap.
         local launcher=()
         command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-        cmake --preset dev "${launcher[@]}"
+        cmake --preset "$preset" "${launcher[@]}"
     fi
-    cmake --build build
+    cmake --build "$folder"
 }
