@@ -152,8 +152,6 @@ Item {
     Loader {
         id: errorAlert
 
-        onLoaded: item.open()
-
         Connections {
             target: DockViewModel
             enabled: errorAlert.status === Loader.Null

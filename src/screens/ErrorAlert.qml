@@ -15,6 +15,11 @@ SheetFrame {
     sheetWidth: 420
 
     onClosed: DockViewModel.lastError = ""
+    // Built only once something has failed, it shows that failure at once.
+    Component.onCompleted: {
+        if (DockViewModel.lastError !== "")
+            open();
+    }
 
     StaticText {
         objectName: "errorAlertMessage"
