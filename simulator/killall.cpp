@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "DockLaunch.h"
 #include "SimulatorFolder.h"
+#include "WholeFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -21,13 +26,28 @@ long long restartsIn(const std::string& text) {
     return error == std::errc() && stop == end ? restarts : 0;
 }
 
+// The count is the simulation's own bookkeeping, so it is rewritten in place under the folder's lock:
+// a count a crash garbles starts over, which is not worth the flush and rename that guard a domain and
+// would make every restart cost twice what starting the program does.
 bool countRestart(const SimulatorFolder& folder, std::string& error) {
-    constexpr char counterFile[] = "Dock.restarts";
     const std::optional<FolderLock> lock = folder.lock(error);
     if (!lock)
         return false;
-    const long long restarts = restartsIn(folder.read(counterFile).value_or(std::string()));
-    return folder.write(counterFile, std::to_string(restarts + 1), error);
+    const std::string path = folder.filePath("Dock.restarts");
+    const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    bool counted = descriptor >= 0;
+    if (counted) {
+        const std::string count =
+            std::to_string(restartsIn(WholeFile::read(descriptor).value_or(std::string())) + 1);
+        counted = ::pwrite(descriptor, count.data(), count.size(), 0) == ssize_t(count.size()) &&
+                  ::ftruncate(descriptor, off_t(count.size())) == 0;
+    }
+    const int savedError = errno;
+    if (descriptor >= 0)
+        ::close(descriptor);
+    if (!counted)
+        error = "Could not write " + path + ": " + std::strerror(savedError);
+    return counted;
 }
 
 } // namespace

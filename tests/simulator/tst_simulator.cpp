@@ -289,6 +289,26 @@ private Q_SLOTS:
                 "    \"persistent-others\" = (\n    );\n    \"show-recents\" = 1;\n    tilesize = 48;\n}\n"));
     }
 
+    // The count is rewritten in place: a shorter count must not keep the tail of a longer one.
+    void killallCountsOnFromWhatItFinds_data() {
+        columns<QByteArray, QByteArray>("found", "written");
+        QTest::newRow("nothing yet") << QByteArray() << QByteArray("1");
+        QTest::newRow("one more digit") << QByteArray("9") << QByteArray("10");
+        QTest::newRow("trailing newline") << QByteArray("41\n") << QByteArray("42");
+        QTest::newRow("longer garbage") << QByteArray("123456789012345678901234x") << QByteArray("1");
+    }
+
+    void killallCountsOnFromWhatItFinds() {
+        QFETCH(QByteArray, found);
+        const QString counter = m_home->path() + u"/SimulatedDock/Dock.restarts"_s;
+        QCOMPARE(writeKey({u"tilesize"_s, u"-int"_s, u"48"_s}), 0);
+        if (!found.isEmpty())
+            TestFiles::write(counter, found);
+
+        QCOMPARE(runTool(killallTool, {u"Dock"_s}).exitCode, 0);
+        QTEST(content(counter), "written");
+    }
+
     // The app and the tools it starts must find the simulated Dock in the same folder, whatever the
     // environment says; only absolute paths count.
     void appAndToolsAgreeOnTheFolder_data() {
