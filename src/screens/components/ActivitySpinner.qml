@@ -30,8 +30,10 @@ Item {
 
         anchors.fill: parent
 
+        // The spokes exist only while the spinner shows: most of the time nothing runs, and the
+        // window's first frame need not wait for two hidden wheels.
         Repeater {
-            model: 8
+            model: spinner.visible ? 8 : 0
 
             Rectangle {
                 id: spoke
