@@ -25,7 +25,7 @@ void BackupLibrary::reload() {
 }
 
 QCoro::Task<> BackupLibrary::create() {
-    const QString created = m_service.createBackup();
+    const QString created = co_await m_service.createBackup();
     QStringList backups = listedOrNone(m_service);
     const auto sameFile = [&](const QString& listed) {
         return QDir::cleanPath(listed) == QDir::cleanPath(created);
@@ -33,7 +33,6 @@ QCoro::Task<> BackupLibrary::create() {
     if (std::none_of(backups.begin(), backups.end(), sameFile))
         backups.prepend(created);
     m_model.setPaths(backups);
-    co_return;
 }
 
 void BackupLibrary::remove(const QString& path) {

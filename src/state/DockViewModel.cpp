@@ -2,6 +2,7 @@
 #include "DockViewModel.h"
 
 #include "DisplayText.h"
+#include "stores/DiskQueue.h"
 
 #include <set>
 
@@ -45,7 +46,10 @@ DockViewModel::DockViewModel(Platform platform, Clock clock, QObject* parent, Do
     m_scheduleRunner.start();
 }
 
-DockViewModel::~DockViewModel() = default;
+DockViewModel::~DockViewModel() {
+    // A backup or restore handed to the disk lands before the process can end under it.
+    DiskQueue::drain();
+}
 
 void DockViewModel::readDock() {
     m_runner.keep(loadCurrentSettings());

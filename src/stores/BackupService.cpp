@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "BackupService.h"
 
+#include "DiskQueue.h"
 #include "PlistNode.h"
 #include "StoreFile.h"
 #include "common/Error.h"
@@ -33,13 +34,7 @@ qint64 creationKey(const QFileInfo& info) {
     return created.isValid() ? created.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
 }
 
-} // namespace
-
-BackupService::BackupService(ShellService shell)
-    : m_shell(std::move(shell)) {}
-
-QString BackupService::createBackup() const {
-    const Platform& platform = m_shell.platform();
+QString copyLiveFile(const Platform& platform) {
     const QString folder = platform.backupsFolder();
     StoreFile::makeFolder(folder);
     const QString target =
@@ -52,6 +47,26 @@ QString BackupService::createBackup() const {
     // ever being missing.
     StoreFile::write(target, live, u"the backup"_s);
     return target;
+}
+
+void replaceLiveFile(const Platform& platform, const QString& backupFile) {
+    const QByteArray data = StoreFile::read(backupFile, u"the backup"_s);
+    if (!holdsDictionary(data)) {
+        throw Error(u"Couldn't restore the backup '%1': it is not a Dock preferences file."_s.arg(
+            QDir::toNativeSeparators(backupFile)));
+    }
+    StoreFile::makeFolder(QFileInfo(platform.dockPreferencesFile).absolutePath());
+    StoreFile::write(platform.dockPreferencesFile, data, u"the Dock preferences file"_s);
+}
+
+} // namespace
+
+BackupService::BackupService(ShellService shell)
+    : m_shell(std::move(shell)) {}
+
+QCoro::Task<QString> BackupService::createBackup() const {
+    auto copy = [platform = m_shell.platform()] { return copyLiveFile(platform); };
+    co_return co_await DiskQueue::run(std::move(copy));
 }
 
 QStringList BackupService::listBackups() const {
@@ -90,13 +105,8 @@ QStringList BackupService::listBackups() const {
 
 QCoro::Task<> BackupService::restoreBackup(QString backupFile) const {
     const Platform& platform = m_shell.platform();
-    const QByteArray data = StoreFile::read(backupFile, u"the backup"_s);
-    if (!holdsDictionary(data)) {
-        throw Error(u"Couldn't restore the backup '%1': it is not a Dock preferences file."_s.arg(
-            QDir::toNativeSeparators(backupFile)));
-    }
-    StoreFile::makeFolder(QFileInfo(platform.dockPreferencesFile).absolutePath());
-    StoreFile::write(platform.dockPreferencesFile, data, u"the Dock preferences file"_s);
+    auto replace = [platform, backupFile] { replaceLiveFile(platform, backupFile); };
+    co_await DiskQueue::run(std::move(replace));
     // A Dock that is not running makes killall fail; the restored file is in place all the same.
     // Built outside the co_await: g++ 12 miscompiles a braced list inside one.
     QStringList arguments{u"Dock"_s};

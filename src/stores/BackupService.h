@@ -12,7 +12,8 @@ public:
     explicit BackupService(ShellService shell);
 
     // The new backup's absolute path; a second backup within the same second replaces the first.
-    QString createBackup() const;
+    // Copies are made on the disk queue, like the restore's.
+    [[nodiscard]] QCoro::Task<QString> createBackup() const;
     // Absolute paths of the backups, newest first; a missing folder is an empty list.
     [[nodiscard]] QStringList listBackups() const;
     // Replaces the live preferences file in one step, then restarts the Dock; a backup that is not a

@@ -49,7 +49,7 @@ QCoro::Task<DockProfile> ProfileService::captureProfile(QString name, QString ic
 
 QCoro::Task<> ProfileService::applyProfile(DockProfile profile) const {
     try {
-        (void)m_backupService.createBackup();
+        (void)co_await m_backupService.createBackup();
     } catch (const Error&) {
         // Without a live preferences file there is nothing to back up; the profile still applies.
     }

@@ -51,9 +51,9 @@ private Q_SLOTS:
         };
         const QString earliest = nameNow();
         write(live, "first");
-        const QString first = service.createBackup();
+        const QString first = runTask(service.createBackup());
         write(live, "second");
-        const QString second = service.createBackup();
+        const QString second = runTask(service.createBackup());
         const QString name = QFileInfo(second).fileName();
         QVERIFY2(earliest <= name && name <= nameNow(), qPrintable(name));
         if (first != second)

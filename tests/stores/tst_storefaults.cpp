@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Columns.h"
+#include "RunTask.h"
 #include "StoreTestFiles.h"
 #include "TestHome.h"
 #include "common/Error.h"
@@ -88,7 +89,7 @@ const Operation operations[] = {
     {"saving schedules", schedulesFile,
      [](const Platform& p) { ScheduleStore(p.applicationSupportFolder).saveSchedules({DockSchedule{}}); }},
     {"creating a backup", [](const Platform& p) { return p.backupsFolder(); },
-     [](const Platform& p) { (void)BackupService(ShellService(p)).createBackup(); }},
+     [](const Platform& p) { (void)runTask(BackupService(ShellService(p)).createBackup()); }},
     {"exporting a profile", exportFile, [](const Platform& p) {
          DockProfile profile;
          profile.name = u"Desk"_s;
