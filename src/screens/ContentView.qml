@@ -112,11 +112,6 @@ Item {
             SplitView.fillWidth: true
             SplitView.minimumWidth: 500
 
-            Rectangle {
-                anchors.fill: parent
-                color: Theme.windowBackground
-            }
-
             // The screen ends where the status bar begins, so its last row can always be scrolled
             // into view rather than staying hidden behind the bar.
             Loader {
