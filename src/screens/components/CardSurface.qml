@@ -32,33 +32,51 @@ Item {
         SpringMotion {}
     }
 
-    SoftShadow {
-        objectName: "cardShadow"
-        visible: surface.shadowed
-        anchors.fill: parent
-        cornerRadius: surface.radius
-        radius: surface.isHovered ? surface.hoverShadowRadius : surface.restShadowRadius
-        strength: surface.isHovered ? surface.hoverShadowStrength : surface.restShadowStrength
+    // The software renderer draws a scaled rounded rectangle as separate pieces, which part along
+    // fractional edges and leave lines through the card. Drawn unscaled into a layer wide enough
+    // for the shadow, the card scales as one picture.
+    Item {
+        id: picture
 
-        Behavior on radius {
-            SpringMotion {}
+        readonly property real reach: Math.ceil(Math.max(surface.restShadowRadius, surface.hoverShadowRadius) * 4 / 3)
+
+        x: -reach
+        y: -reach
+        width: surface.width + 2 * reach
+        height: surface.height + 2 * reach
+        layer.enabled: surface.scale !== 1 && GraphicsInfo.api === GraphicsInfo.Software
+        layer.smooth: true
+
+        SoftShadow {
+            objectName: "cardShadow"
+            visible: surface.shadowed
+            anchors.fill: parent
+            anchors.margins: picture.reach
+            cornerRadius: surface.radius
+            radius: surface.isHovered ? surface.hoverShadowRadius : surface.restShadowRadius
+            strength: surface.isHovered ? surface.hoverShadowStrength : surface.restShadowStrength
+
+            Behavior on radius {
+                SpringMotion {}
+            }
         }
-    }
 
-    Rectangle {
-        anchors.fill: parent
-        radius: surface.radius
-        color: surface.fill
-        border.width: 1
-        border.color: surface.outline
-    }
+        Rectangle {
+            anchors.fill: parent
+            anchors.margins: picture.reach
+            radius: surface.radius
+            color: surface.fill
+            border.width: 1
+            border.color: surface.outline
+        }
 
-    ColumnLayout {
-        id: column
+        ColumnLayout {
+            id: column
 
-        anchors.fill: parent
-        anchors.margins: surface.padding
-        spacing: 0
+            anchors.fill: parent
+            anchors.margins: picture.reach + surface.padding
+            spacing: 0
+        }
     }
 
     HoverHandler {
