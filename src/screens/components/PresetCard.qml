@@ -58,25 +58,15 @@ PressableCard {
         Layout.bottomMargin: Theme.spacing.tight
     }
 
-    Flow {
+    BadgeRow {
         objectName: "presetBadges"
         Layout.fillWidth: true
         // Cards share their row's height, so the buttons line up along its bottom.
         Layout.fillHeight: true
         Layout.leftMargin: Theme.spacing.card
         Layout.rightMargin: Theme.spacing.card
-        spacing: Theme.spacing.compact
-
-        Repeater {
-            model: card.badges
-
-            Badge {
-                required property string modelData
-
-                label: modelData
-                tint: card.tint
-            }
-        }
+        labels: card.badges
+        tint: card.tint
     }
 
     PrimaryButton {

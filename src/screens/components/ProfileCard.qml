@@ -76,20 +76,10 @@ CardSurface {
         }
     }
 
-    Flow {
+    BadgeRow {
         objectName: "profileBadges"
         Layout.fillWidth: true
-        spacing: Theme.spacing.compact
-
-        Repeater {
-            model: card.badges
-
-            Badge {
-                required property string modelData
-
-                label: modelData
-            }
-        }
+        labels: card.badges
     }
 
     PrimaryButton {
