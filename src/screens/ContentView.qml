@@ -97,6 +97,7 @@ Item {
                         title: modelData.title
                         icon: modelData.icon
                         selected: content.selection === modelData.key
+                        listFocused: sidebarList.activeFocus
                         onActivated: {
                             sidebarList.forceActiveFocus()
                             content.select(modelData.key)

@@ -62,6 +62,22 @@ ScreenTestCase {
         compare(loader.item.navigationTitle, data.title)
     }
 
+    // Keyboard users see where the focus is: the selected row is ringed while the list holds the
+    // focus, and the ring follows the arrow keys.
+    function test_sidebarShowsItsFocus() {
+        const content = show(contentComponent, "sidebarList")
+        const list = child(content, "sidebarList")
+        const ringed = () => content.sections.map(section => section.key)
+            .filter(key => child(child(content, "sidebarRow_" + key), "rowHighlight").border.width > 0)
+        compare(ringed(), [])
+        list.forceActiveFocus(Qt.TabFocusReason)
+        compare(ringed(), ["dashboard"])
+        keyClick(Qt.Key_Down)
+        compare(ringed(), ["spacers"])
+        list.focus = false
+        compare(ringed(), [])
+    }
+
     // The spinner must show at the status bar's size in either palette, and go once work ends.
     function test_spinnerIsDrawn() {
         for (const dark of [false, true]) {

@@ -11,6 +11,8 @@ Pressable {
     property bool selected: false
     // Empty space above the row, which separates it from the group before.
     property real topInset: 0
+    // The list holds the keyboard focus for its rows, so the selected row shows where it is.
+    property bool listFocused: false
 
     implicitHeight: topInset + 32
     implicitWidth: 200
@@ -32,8 +34,11 @@ Pressable {
         anchors.fill: body
         anchors.leftMargin: Theme.spacing.small
         anchors.rightMargin: Theme.spacing.small
+        objectName: "rowHighlight"
         radius: Theme.radius.small
         color: row.selected ? Theme.selection : row.isHovered ? Theme.hoverFill : "transparent"
+        border.width: row.selected && row.listFocused ? 2 : 0
+        border.color: Theme.tinted(Theme.accent, 0.6)
     }
 
     SymbolIcon {
