@@ -1,56 +1,79 @@
 // SPDX-License-Identifier: MIT
 #include "ProfileLibrary.h"
 
+#include "stores/DiskQueue.h"
+
 #include <algorithm>
 
 ProfileLibrary::ProfileLibrary(ProfileService service)
-    : m_service(std::move(service)) {
+    : m_service(std::move(service))
+    , m_saved(std::make_shared<QList<DockProfile>>()) {
     reload();
 }
 
 void ProfileLibrary::reload() {
-    m_model.setProfiles(m_service.loadProfiles());
+    // An edit still being saved lands first, so that the file read holds it.
+    DiskQueue::drain();
+    *m_saved = m_service.loadProfiles();
+    m_model.setProfiles(*m_saved);
 }
 
-void ProfileLibrary::store(const QList<DockProfile>& profiles) {
-    m_service.saveProfiles(profiles);
-    m_model.setProfiles(profiles);
+QCoro::Task<> ProfileLibrary::store(Change change) {
+    auto save = [service = m_service, saved = m_saved, change = std::move(change)] {
+        std::optional<QList<DockProfile>> changed = change(*saved);
+        if (changed) {
+            service.saveProfiles(*changed);
+            *saved = *changed;
+        }
+        return changed;
+    };
+    // Saves end in the order they were made, so the list published last is the one saved last.
+    if (const std::optional<QList<DockProfile>> changed = co_await DiskQueue::run(std::move(save)))
+        m_model.setProfiles(*changed);
 }
 
 QCoro::Task<> ProfileLibrary::capture(QString name, QString icon) {
     const DockProfile captured = co_await m_service.captureProfile(name, icon);
-    // The copy is taken only now: another operation may have changed the list during the capture.
-    QList<DockProfile> profiles = m_model.profiles();
-    profiles.prepend(captured);
-    store(profiles);
+    Change change = [captured](QList<DockProfile> profiles) -> std::optional<QList<DockProfile>> {
+        profiles.prepend(captured);
+        return profiles;
+    };
+    co_await store(std::move(change));
 }
 
 QCoro::Task<> ProfileLibrary::rename(QUuid id, QString newName) {
-    QList<DockProfile> profiles = m_model.profiles();
-    const auto match = std::find_if(profiles.begin(), profiles.end(),
-                                    [&](const DockProfile& profile) { return profile.id == id; });
-    if (match != profiles.end()) {
+    Change change = [id, newName](QList<DockProfile> profiles) -> std::optional<QList<DockProfile>> {
+        const auto match = std::find_if(profiles.begin(), profiles.end(),
+                                        [&](const DockProfile& profile) { return profile.id == id; });
+        if (match == profiles.end())
+            return std::nullopt;
         match->name = newName;
-        store(profiles);
-    }
-    co_return;
+        return profiles;
+    };
+    co_await store(std::move(change));
 }
 
 QCoro::Task<> ProfileLibrary::remove(QUuid id) {
-    QList<DockProfile> profiles = m_model.profiles();
-    if (profiles.removeIf([&](const DockProfile& profile) { return profile.id == id; }) > 0)
-        store(profiles);
-    co_return;
+    Change change = [id](QList<DockProfile> profiles) -> std::optional<QList<DockProfile>> {
+        if (profiles.removeIf([&](const DockProfile& profile) { return profile.id == id; }) == 0)
+            return std::nullopt;
+        return profiles;
+    };
+    co_await store(std::move(change));
 }
 
 QCoro::Task<> ProfileLibrary::exportTo(DockProfile profile, QString path) const {
-    m_service.exportProfile(profile, path);
-    co_return;
+    auto write = [service = m_service, profile, path] { service.exportProfile(profile, path); };
+    co_await DiskQueue::run(std::move(write));
 }
 
 QCoro::Task<> ProfileLibrary::importFrom(QString path) {
-    QList<DockProfile> profiles = m_model.profiles();
-    profiles.prepend(m_service.importProfile(path));
-    store(profiles);
-    co_return;
+    // Read on the disk queue too, behind an export to the same file that is still being written.
+    auto read = [service = m_service, path] { return service.importProfile(path); };
+    const DockProfile imported = co_await DiskQueue::run(std::move(read));
+    Change change = [imported](QList<DockProfile> profiles) -> std::optional<QList<DockProfile>> {
+        profiles.prepend(imported);
+        return profiles;
+    };
+    co_await store(std::move(change));
 }

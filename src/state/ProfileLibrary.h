@@ -6,9 +6,13 @@
 
 #include <QCoro/QCoroTask>
 
-// The saved profiles: the published list and the edits of it. Each edit works on the list as it is
-// when the edit gets to it, and publishes only what it has saved, so the list never shows what a
-// restart would lose.
+#include <functional>
+#include <memory>
+#include <optional>
+
+// The saved profiles: the published list and the edits of it. Each edit works on the list as the
+// edit before it saved it, and publishes only what it has saved, so the list never shows what a
+// restart would lose. Saves wait on the disk off the interface thread, one after another.
 class ProfileLibrary {
 public:
     explicit ProfileLibrary(ProfileService service);
@@ -28,8 +32,15 @@ public:
     [[nodiscard]] QCoro::Task<> importFrom(QString path);
 
 private:
-    void store(const QList<DockProfile>& profiles);
+    // The list to save instead of the one given, or nothing to leave it as it is. Callers build it
+    // before the co_await: g++ 12 destroys a capturing lambda twice when it is built inside one.
+    using Change = std::function<std::optional<QList<DockProfile>>(QList<DockProfile>)>;
+
+    [[nodiscard]] QCoro::Task<> store(Change change);
 
     ProfileService m_service;
     ProfileListModel m_model;
+    // The list as last saved. Once the library is built, only the disk queue touches it, except in
+    // a reload, which first waits for the queue to empty.
+    std::shared_ptr<QList<DockProfile>> m_saved;
 };
