@@ -175,10 +175,11 @@ void DockViewModel::reloadProfiles() {
 
 // Schedules.
 
-void DockViewModel::report(const std::optional<QString>& failure) {
+QCoro::Task<> DockViewModel::finishScheduleEdit(QCoro::Task<ScheduleLibrary::Outcome> edit, bool alerts) {
+    const ScheduleLibrary::Outcome failure = co_await std::move(edit);
     // A change that could not be saved stays on screen; the user still has to learn that it will not
     // survive a restart.
-    if (failure)
+    if (failure && alerts)
         m_runner.reportFailure(*failure);
 }
 
@@ -191,29 +192,31 @@ void DockViewModel::addSchedule(const QString& profileId, int hour, int minute, 
     schedule.days = weekdays(days);
     schedule.isEnabled = isEnabled;
     if (!schedule.profileID.isNull())
-        report(m_schedules.add(schedule));
+        m_runner.keep(finishScheduleEdit(m_schedules.add(schedule)));
 }
 
 void DockViewModel::updateSchedule(const QString& scheduleId, const QString& profileId, int hour, int minute,
                                    const QList<int>& days, bool isEnabled) {
-    report(m_schedules.edit(QUuid::fromString(scheduleId), [&](DockSchedule& schedule) {
-        if (const QUuid chosen = QUuid::fromString(profileId); !chosen.isNull())
+    const auto change = [chosen = QUuid::fromString(profileId), hour, minute, days = weekdays(days),
+                         isEnabled](DockSchedule& schedule) {
+        if (!chosen.isNull())
             schedule.profileID = chosen;
         schedule.hour = hour;
         schedule.minute = minute;
-        schedule.days = weekdays(days);
+        schedule.days = days;
         schedule.isEnabled = isEnabled;
         schedule.lastAppliedDate.reset();
-    }));
+    };
+    m_runner.keep(finishScheduleEdit(m_schedules.edit(QUuid::fromString(scheduleId), change)));
 }
 
 void DockViewModel::setScheduleEnabled(const QString& scheduleId, bool isEnabled) {
-    report(m_schedules.edit(QUuid::fromString(scheduleId),
-                            [isEnabled](DockSchedule& schedule) { schedule.isEnabled = isEnabled; }));
+    const auto change = [isEnabled](DockSchedule& schedule) { schedule.isEnabled = isEnabled; };
+    m_runner.keep(finishScheduleEdit(m_schedules.edit(QUuid::fromString(scheduleId), change)));
 }
 
 void DockViewModel::deleteSchedule(const QString& scheduleId) {
-    report(m_schedules.remove(QUuid::fromString(scheduleId)));
+    m_runner.keep(finishScheduleEdit(m_schedules.remove(QUuid::fromString(scheduleId))));
 }
 
 void DockViewModel::reloadSchedules() {
@@ -235,8 +238,8 @@ void DockViewModel::checkSchedules() {
     // Marked before the apply has even started, so neither the next tick in this minute nor a
     // restart applies it again, whatever the outcome. A failed save is not worth an alert: the
     // mark in memory already keeps this minute from firing twice.
-    (void)m_schedules.edit(schedules.at(due->scheduleIndex).id,
-                           [&now](DockSchedule& schedule) { schedule.lastAppliedDate = now; });
+    const auto mark = [now](DockSchedule& schedule) { schedule.lastAppliedDate = now; };
+    m_runner.keep(finishScheduleEdit(m_schedules.edit(schedules.at(due->scheduleIndex).id, mark), false));
 }
 
 QCoro::Task<> DockViewModel::applyScheduledProfile(DockProfile profile, QString name) {

@@ -146,7 +146,9 @@ private:
     [[nodiscard]] QCoro::Task<> applyProfileAndShow(DockProfile profile);
     [[nodiscard]] QCoro::Task<> applyScheduledProfile(DockProfile profile, QString name);
     [[nodiscard]] std::optional<DockProfile> listedProfile(const QString& profileId);
-    void report(const std::optional<QString>& failure);
+    // Waits for a schedule edit's save; `alerts` says whether a failure is reported.
+    [[nodiscard]] QCoro::Task<> finishScheduleEdit(QCoro::Task<ScheduleLibrary::Outcome> edit,
+                                                   bool alerts = true);
     void setLastScheduleApplied(const QString& value);
 
     Clock m_clock;

@@ -2,6 +2,7 @@
 #include "ScheduleLibrary.h"
 
 #include "OperationRunner.h"
+#include "stores/DiskQueue.h"
 
 #include <algorithm>
 
@@ -18,40 +19,44 @@ ScheduleLibrary::ScheduleLibrary(ScheduleStore store, const ProfileListModel& pr
 }
 
 void ScheduleLibrary::reload() {
+    // A save still under way lands first, so that the file read holds it.
+    DiskQueue::drain();
     m_model.setSchedules(m_store.loadSchedules());
 }
 
-std::optional<QString> ScheduleLibrary::store(const QList<DockSchedule>& schedules) {
-    std::optional<QString> failure;
+QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::store(QList<DockSchedule> schedules) {
+    m_model.setSchedules(schedules);
+    // Saves run in the order they were made, so the file ends with the list published last.
+    auto save = [store = m_store, schedules] { store.saveSchedules(schedules); };
+    Outcome failure;
     try {
-        m_store.saveSchedules(schedules);
+        co_await DiskQueue::run(std::move(save));
     } catch (const std::exception& error) {
         failure = OperationRunner::descriptionOf(error);
     }
-    m_model.setSchedules(schedules);
-    return failure;
+    co_return failure;
 }
 
-std::optional<QString> ScheduleLibrary::add(const DockSchedule& schedule) {
+QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::add(DockSchedule schedule) {
     QList<DockSchedule> schedules = m_model.schedules();
     schedules.append(schedule);
-    return store(schedules);
+    co_return co_await store(std::move(schedules));
 }
 
-std::optional<QString> ScheduleLibrary::edit(const QUuid& id,
-                                             const std::function<void(DockSchedule&)>& change) {
+QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::edit(QUuid id,
+                                                            std::function<void(DockSchedule&)> change) {
     QList<DockSchedule> schedules = m_model.schedules();
     const auto match = std::find_if(schedules.begin(), schedules.end(),
                                     [&](const DockSchedule& stored) { return stored.id == id; });
     if (match == schedules.end())
-        return noLongerListed;
+        co_return noLongerListed;
     change(*match);
-    return store(schedules);
+    co_return co_await store(std::move(schedules));
 }
 
-std::optional<QString> ScheduleLibrary::remove(const QUuid& id) {
+QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::remove(QUuid id) {
     QList<DockSchedule> schedules = m_model.schedules();
     if (schedules.removeIf([&](const DockSchedule& stored) { return stored.id == id; }) == 0)
-        return noLongerListed;
-    return store(schedules);
+        co_return noLongerListed;
+    co_return co_await store(std::move(schedules));
 }

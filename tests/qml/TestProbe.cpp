@@ -2,6 +2,7 @@
 #include "TestProbe.h"
 
 #include "DockViewModelSingleton.h"
+#include "stores/DiskQueue.h"
 #include "stores/ScheduleStore.h"
 
 #include <QAccessible>
@@ -101,6 +102,7 @@ QUrl TestProbe::homeFile(const QString& name) const {
 }
 
 QString TestProbe::fileText(const QUrl& file) const {
+    DiskQueue::drain();
     QFile opened(file.toLocalFile());
     if (!opened.open(QIODevice::ReadOnly))
         return {};
@@ -108,6 +110,7 @@ QString TestProbe::fileText(const QUrl& file) const {
 }
 
 void TestProbe::writeFile(const QUrl& file, const QString& text) const {
+    DiskQueue::drain();
     const QString path = file.toLocalFile();
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile opened(path);
@@ -135,6 +138,7 @@ QString TestProbe::accessibleName(QQuickItem* item) const {
 }
 
 QStringList TestProbe::storeProfiles(const QStringList& names) {
+    DiskQueue::drain();
     QList<DockProfile> profiles;
     const QDateTime newest = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
     for (const QString& name : names)

@@ -48,7 +48,8 @@ public:
     Q_INVOKABLE [[nodiscard]] QUrl backupFile(const QString& fileName) const;
 
     // Files the screens read and write: the profiles file, and any file in the test home, named
-    // by its location as file dialogs give it. A file that cannot be read reads as empty.
+    // by its location as file dialogs give it. A file that cannot be read reads as empty. Saves
+    // still under way land before a file is read or written.
     Q_INVOKABLE [[nodiscard]] QUrl profilesFile() const;
     Q_INVOKABLE [[nodiscard]] QUrl homeFile(const QString& name) const;
     Q_INVOKABLE [[nodiscard]] QString fileText(const QUrl& file) const;

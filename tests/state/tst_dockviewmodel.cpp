@@ -371,6 +371,8 @@ private Q_SLOTS:
         for (const DockSchedule& schedule : model.schedules()->schedules())
             enabled.append(schedule.isEnabled);
         QTEST(enabled, "enabled");
+        // Published at once; the failure comes once the save has been tried.
+        QVERIFY(QTest::qWaitFor([&] { return !model.lastError().isEmpty(); }, patience));
         QVERIFY2(model.lastError().contains(error), qPrintable(model.lastError()));
         QCOMPARE(model.statusMessage(), model.lastError());
         QVERIFY(!model.isWorking());
