@@ -53,6 +53,9 @@ Item {
             anchors.fill: parent
             anchors.margins: picture.reach
             cornerRadius: surface.radius
+            // The narrow shadow at rest shows no steps with half the layers, and every card on a
+            // screen draws it: the hovered card alone draws the wider one.
+            layers: surface.isHovered ? 4 : 2
             radius: surface.isHovered ? surface.hoverShadowRadius : surface.restShadowRadius
             strength: surface.isHovered ? surface.hoverShadowStrength : surface.restShadowStrength
 

@@ -14,7 +14,7 @@ Item {
     property real cornerRadius: Theme.radius.card
     property real strength: 0.04
 
-    readonly property int layers: 4
+    property int layers: 4
 
     Repeater {
         model: shadow.layers
