@@ -74,7 +74,15 @@ Item {
                 anchors.right: parent.right
                 activeFocusOnTab: true
 
+                // Focus that came with a click shows no ring, as pointer users expect; the ring comes
+                // back with the first arrow key.
+                property bool focusedByPointer: false
+                readonly property bool showsFocus: activeFocus && !focusedByPointer
+
+                onActiveFocusChanged: if (!activeFocus) focusedByPointer = false
+
                 function step(offset) {
+                    focusedByPointer = false
                     const index = content.sections.findIndex(section => section.key === content.shownSection)
                     const next = Math.max(0, Math.min(content.sections.length - 1, index + offset))
                     content.select(content.sections[next].key)
@@ -97,8 +105,9 @@ Item {
                         title: modelData.title
                         icon: modelData.icon
                         selected: content.selection === modelData.key
-                        listFocused: sidebarList.activeFocus
+                        listFocused: sidebarList.showsFocus
                         onActivated: {
+                            sidebarList.focusedByPointer = true
                             sidebarList.forceActiveFocus()
                             content.select(modelData.key)
                         }

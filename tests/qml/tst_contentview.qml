@@ -63,7 +63,7 @@ ScreenTestCase {
     }
 
     // Keyboard users see where the focus is: the selected row is ringed while the list holds the
-    // focus, and the ring follows the arrow keys.
+    // focus, and the ring follows the arrow keys. A click gives the list the focus without a ring.
     function test_sidebarShowsItsFocus() {
         const content = show(contentComponent, "sidebarList")
         const list = child(content, "sidebarList")
@@ -76,6 +76,11 @@ ScreenTestCase {
         compare(ringed(), ["spacers"])
         list.focus = false
         compare(ringed(), [])
+        operate(child(content, "sidebarRow_behavior"), "click")
+        verify(list.activeFocus)
+        compare(ringed(), [])
+        keyClick(Qt.Key_Up)
+        compare(ringed(), ["spacers"])
     }
 
     // The spinner must show at the status bar's size in either palette, and go once work ends.
