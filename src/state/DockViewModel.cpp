@@ -47,7 +47,7 @@ DockViewModel::DockViewModel(Platform platform, Clock clock, QObject* parent, Do
 }
 
 DockViewModel::~DockViewModel() {
-    // A backup or restore handed to the disk lands before the process can end under it.
+    // A save, backup or restore handed to the disk lands before the process can end under it.
     DiskQueue::drain();
 }
 

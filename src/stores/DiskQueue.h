@@ -12,9 +12,10 @@
 
 class QThreadPool;
 
-// The thread that waits on the disk: a copy that must be safe on disk before it counts as made, a
-// backup or a restored preferences file, can wait tens of milliseconds for the flush, a wait the
-// interface thread must not share. Work runs one piece at a time, in the order it was given.
+// The thread that waits on the disk: a file that must be safe on disk before it counts as written (a
+// backup, a restored preferences file, the profiles and the schedules) can wait tens of milliseconds
+// for the flush, a wait the interface thread must not share. Work runs one piece at a time, in the
+// order it was given, so that a later save of a file always lands after an earlier one.
 class DiskQueue {
 public:
     // Runs `work` on the queue's thread, then hands its result to the awaiting coroutine, or rethrows
