@@ -38,7 +38,9 @@ Item {
     Item {
         id: picture
 
-        readonly property real reach: Math.ceil(Math.max(surface.restShadowRadius, surface.hoverShadowRadius) * 4 / 3)
+        // How far the shadow can reach past the card: its spread, and a third of it more below.
+        readonly property real reach: Math.ceil(Math.max(surface.restShadowRadius, surface.hoverShadowRadius)
+                                                * 4 / 3)
 
         x: -reach
         y: -reach

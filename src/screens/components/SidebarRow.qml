@@ -31,10 +31,10 @@ Pressable {
     }
 
     Rectangle {
+        objectName: "rowHighlight"
         anchors.fill: body
         anchors.leftMargin: Theme.spacing.small
         anchors.rightMargin: Theme.spacing.small
-        objectName: "rowHighlight"
         radius: Theme.radius.small
         color: row.selected ? Theme.selection : row.isHovered ? Theme.hoverFill : "transparent"
         border.width: row.selected && row.listFocused ? 2 : 0
