@@ -2,6 +2,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Templates as T
 import Berthwise
 
 // The main window's content: the sidebar of sections, the selected section's screen with the status
@@ -65,6 +66,31 @@ Item {
                 Accessible.role: Accessible.Heading
             }
 
+            // Holds the keyboard focus for the rows and knows why it came: Tab shows where it is, as
+            // do the arrow keys; focus from a click, or back from a menu or dialog, shows no ring,
+            // as pointer users expect. It has no size, so that clicks reach the rows.
+            T.Control {
+                id: sidebarFocus
+
+                property bool steppedByKeyboard: false
+                readonly property bool showsFocus: activeFocus && (steppedByKeyboard
+                                                                   || focusReason === Qt.TabFocusReason
+                                                                   || focusReason === Qt.BacktabFocusReason)
+
+                function step(offset) {
+                    steppedByKeyboard = true
+                    const index = content.sections.findIndex(section => section.key === content.shownSection)
+                    const next = Math.max(0, Math.min(content.sections.length - 1, index + offset))
+                    content.select(content.sections[next].key)
+                }
+
+                objectName: "sidebarFocus"
+                activeFocusOnTab: true
+                onActiveFocusChanged: if (!activeFocus) steppedByKeyboard = false
+                Keys.onUpPressed: step(-1)
+                Keys.onDownPressed: step(1)
+            }
+
             Column {
                 id: sidebarList
                 objectName: "sidebarList"
@@ -72,24 +98,6 @@ Item {
                 anchors.topMargin: Theme.spacing.small
                 anchors.left: parent.left
                 anchors.right: parent.right
-                activeFocusOnTab: true
-
-                // Focus that came with a click shows no ring, as pointer users expect; the ring comes
-                // back with the first arrow key.
-                property bool focusedByPointer: false
-                readonly property bool showsFocus: activeFocus && !focusedByPointer
-
-                onActiveFocusChanged: if (!activeFocus) focusedByPointer = false
-
-                function step(offset) {
-                    focusedByPointer = false
-                    const index = content.sections.findIndex(section => section.key === content.shownSection)
-                    const next = Math.max(0, Math.min(content.sections.length - 1, index + offset))
-                    content.select(content.sections[next].key)
-                }
-
-                Keys.onUpPressed: step(-1)
-                Keys.onDownPressed: step(1)
 
                 Repeater {
                     model: content.sections
@@ -105,10 +113,10 @@ Item {
                         title: modelData.title
                         icon: modelData.icon
                         selected: content.selection === modelData.key
-                        listFocused: sidebarList.showsFocus
+                        listFocused: sidebarFocus.showsFocus
                         onActivated: {
-                            sidebarList.focusedByPointer = true
-                            sidebarList.forceActiveFocus()
+                            sidebarFocus.steppedByKeyboard = false
+                            sidebarFocus.forceActiveFocus()
                             content.select(modelData.key)
                         }
                     }

@@ -66,7 +66,7 @@ ScreenTestCase {
     // focus, and the ring follows the arrow keys. A click gives the list the focus without a ring.
     function test_sidebarShowsItsFocus() {
         const content = show(contentComponent, "sidebarList")
-        const list = child(content, "sidebarList")
+        const list = child(content, "sidebarFocus")
         const ringed = () => content.sections.map(section => section.key)
             .filter(key => child(child(content, "sidebarRow_" + key), "rowHighlight").border.width > 0)
         compare(ringed(), [])
@@ -81,6 +81,17 @@ ScreenTestCase {
         compare(ringed(), [])
         keyClick(Qt.Key_Up)
         compare(ringed(), ["spacers"])
+        // Focus that leaves for a menu opened by pointer and comes back brings no ring with it;
+        // Tab back into the list does.
+        operate(child(content, "sidebarRow_behavior"), "click")
+        list.focus = false
+        list.forceActiveFocus()
+        compare(ringed(), [])
+        keyClick(Qt.Key_Tab)
+        verify(!list.activeFocus)
+        keyClick(Qt.Key_Backtab)
+        verify(list.activeFocus)
+        compare(ringed(), ["behavior"])
     }
 
     // The spinner must show at the status bar's size in either palette, and go once work ends.
