@@ -127,6 +127,7 @@ int main(int argc, char* argv[]) {
         // Where there is no Dock, its stand-in starts with the app, before the layout is first read.
         SimulatedDock::launch(platform);
         viewModel.readDock();
+        QMetaObject::invokeMethod(window, "preloadScreens");
 
         // Without a tray nothing could bring a closed window back, so closing it ends the app.
         const bool hasTray = QSystemTrayIcon::isSystemTrayAvailable();

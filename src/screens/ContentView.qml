@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Templates as T
 import Berthwise
 
@@ -35,7 +34,17 @@ Item {
         selection = key
     }
 
-    SplitView {
+    // The sections' screens import the controls and their style, which the window and the first
+    // screen do without. Loaded in the background once the window has drawn, no section's first
+    // visit waits for them.
+    property var preloadedScreens: []
+
+    function preloadScreens() {
+        preloadedScreens = sections.map(section => Qt.createComponent(section.screen + ".qml",
+                                                                      Component.Asynchronous))
+    }
+
+    T.SplitView {
         id: split
         anchors.fill: parent
         orientation: Qt.Horizontal
@@ -47,9 +56,9 @@ Item {
         Rectangle {
             id: sidebar
             objectName: "sidebar"
-            SplitView.preferredWidth: 220
-            SplitView.minimumWidth: 180
-            SplitView.maximumWidth: 320
+            T.SplitView.preferredWidth: 220
+            T.SplitView.minimumWidth: 180
+            T.SplitView.maximumWidth: 320
             color: Theme.sidebarBackground
 
             Accessible.role: Accessible.List
@@ -127,8 +136,8 @@ Item {
         Item {
             id: detail
             objectName: "detail"
-            SplitView.fillWidth: true
-            SplitView.minimumWidth: 500
+            T.SplitView.fillWidth: true
+            T.SplitView.minimumWidth: 500
 
             // The screen ends where the status bar begins, so its last row can always be scrolled
             // into view rather than staying hidden behind the bar.
@@ -171,7 +180,7 @@ Item {
 
             function onLastErrorChanged() {
                 if (DockViewModel.lastError !== "")
-                    errorAlert.setSource("ErrorAlert.qml", { parent: content.Overlay.overlay })
+                    errorAlert.setSource("ErrorAlert.qml", { parent: content.T.Overlay.overlay })
             }
         }
     }

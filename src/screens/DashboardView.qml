@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
 import Berthwise
 

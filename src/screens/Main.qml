@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Templates as T
 import Berthwise
 
-ApplicationWindow {
+// Built, with the first screen, on the templates alone: the controls module would load a style with
+// its plugins and some hundred types before the first frame, and only the other screens need it.
+T.ApplicationWindow {
     id: window
     objectName: "main"
     title: content.title
@@ -17,6 +19,11 @@ ApplicationWindow {
     // For the application menu's About item.
     function showSection(key) {
         content.select(key)
+    }
+
+    // Once the first frame is drawn.
+    function preloadScreens() {
+        content.preloadScreens()
     }
 
     ContentView {

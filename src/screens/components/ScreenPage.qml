@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Templates as T
 import QtQuick.Layouts
 import Berthwise
 
@@ -29,7 +29,7 @@ Flickable {
     contentHeight: column.implicitHeight + 2 * padding
     clip: true
     boundsBehavior: Flickable.StopAtBounds
-    ScrollBar.vertical: ScrollBar {
+    T.ScrollBar.vertical: PageScrollBar {
         Accessible.name: page.navigationTitle
     }
 
