@@ -30,6 +30,9 @@ Item {
         { key: "about", title: "About", icon: "info.circle.fill", screen: "AboutView", group: 1 }
     ]
 
+    // Held until the window goes: a component nobody holds would be collected.
+    property var preloadedScreens: []
+
     function select(key) {
         selection = key
     }
@@ -37,8 +40,6 @@ Item {
     // The sections' screens import the controls and their style, which the window and the first
     // screen do without. Loaded in the background once the window has drawn, no section's first
     // visit waits for them.
-    property var preloadedScreens: []
-
     function preloadScreens() {
         preloadedScreens = sections.map(section => Qt.createComponent(section.screen + ".qml",
                                                                       Component.Asynchronous))
