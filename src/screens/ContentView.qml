@@ -175,6 +175,7 @@ Item {
     Loader {
         id: errorAlert
 
+        objectName: "errorAlertLoader"
         Connections {
             target: DockViewModel
             enabled: errorAlert.status === Loader.Null

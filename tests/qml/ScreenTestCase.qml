@@ -81,4 +81,65 @@ TestCase {
             verify(TestProbe.accessibleAction(target, way), "no " + way + " action");
         }
     }
+
+    // The pointer at a point of the window, in scene coordinates, rather than aimed at an item:
+    // whatever lies topmost there gets the events, as on screen. Tests of anything drawn over other
+    // controls use these, since events sent to the item under test cannot see input leaking past it.
+    function clickAt(x, y) {
+        mouseClick(Window.contentItem, x, y)
+    }
+
+    function doubleClickAt(x, y) {
+        mouseDoubleClickSequence(Window.contentItem, x, y)
+    }
+
+    // Pressed, moved by (dx, dy) in steps as a hand does, and released there.
+    function dragAt(x, y, dx, dy) {
+        mousePress(Window.contentItem, x, y)
+        for (let step = 1; step <= 4; ++step)
+            mouseMove(Window.contentItem, x + dx * step / 4, y + dy * step / 4)
+        mouseRelease(Window.contentItem, x + dx, y + dy)
+    }
+
+    function hoverAt(x, y) {
+        mouseMove(Window.contentItem, x, y)
+    }
+
+    // In notches of the wheel: 120 is one, positive turns away from the user.
+    function wheelAt(x, y, angle) {
+        mouseWheel(Window.contentItem, x, y, 0, angle)
+    }
+
+    // What a person could press: shown, enabled, and with a signal a press sends.
+    function isControl(item) {
+        return item.visible && item.enabled && item.width > 0
+               && (typeof item.activated === "function" || typeof item.clicked === "function"
+                   || typeof item.toggled === "function")
+    }
+
+    function controlsIn(root) {
+        const found = []
+        for (const item of Array.from(root.children)) {
+            if (isControl(item))
+                found.push(item)
+            found.push(...controlsIn(item))
+        }
+        return found
+    }
+
+    // The control under scene point (x, y) among `root`'s descendants, or null.
+    function controlAt(root, x, y) {
+        for (const item of Array.from(root.children)) {
+            if (!item.visible)
+                continue
+            const local = item.mapFromItem(null, x, y)
+            const inside = local.x >= 0 && local.y >= 0 && local.x < item.width && local.y < item.height
+            if (inside && isControl(item))
+                return item
+            const deeper = controlAt(item, x, y)
+            if (deeper)
+                return deeper
+        }
+        return null
+    }
 }

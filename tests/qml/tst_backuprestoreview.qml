@@ -75,13 +75,18 @@ ScreenTestCase {
     }
 
     // Nothing reaches the Dock until the dialog's own button is pressed, and a restore puts back the
-    // backup chosen last.
+    // backup chosen last. Return confirms a restore but never the reset: there it dismisses.
     function test_confirmations_data() {
         return [
             { tag: "reset cancelled", opener: "resetButton", answer: "cancel", way: "click" },
             { tag: "reset confirmed by a screen reader", opener: "resetButton", answer: "confirm", way: "Press",
               status: "Dock reset to Apple defaults.", scripts: ["defaults delete com.apple.dock || true\nkillall Dock"] },
-            { tag: "restore cancelled with Escape", opener: older, answer: "cancel", way: "escape" },
+            { tag: "reset answered with Return", opener: "resetButton", way: Qt.Key_Return },
+            { tag: "reset answered with Enter", opener: "resetButton", way: Qt.Key_Enter },
+            { tag: "reset cancelled with Escape", opener: "resetButton", way: Qt.Key_Escape },
+            { tag: "restore cancelled with Escape", opener: older, way: Qt.Key_Escape },
+            { tag: "restore confirmed with Return", opener: newer, way: Qt.Key_Return, status: "Dock restored from backup.",
+              restored: dockWithSize(50) },
             { tag: "restore of the backup chosen last", cancelledFirst: older, opener: newer, answer: "confirm",
               way: "click", status: "Dock restored from backup.", restored: dockWithSize(50) }
         ]
@@ -106,8 +111,8 @@ ScreenTestCase {
         if (!resets)
             compare(dialog.message, "Your current Dock will be replaced with: " + data.opener)
         verify(!DockViewModel.isWorking)
-        if (data.way === "escape")
-            keyClick(Qt.Key_Escape)
+        if (typeof data.way === "number")
+            keyClick(data.way)
         else
             operate(data.answer === "confirm" ? dialog.defaultButton : dialog.cancelButton, data.way)
         tryCompare(dialog, "visible", false)

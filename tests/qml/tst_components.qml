@@ -14,6 +14,20 @@ ScreenTestCase {
 
     Component { id: timeComponent; TimePicker {} }
 
+    // A picker in a scrolling sheet's body, which must stay put while a wheel turns.
+    Component {
+        id: scrollingTimeComponent
+
+        Flickable {
+            property alias picker: picker
+
+            width: 300
+            height: 150
+            contentHeight: 600
+            TimePicker { id: picker; y: 20; locale: Qt.locale("de_DE"); minute: 30 }
+        }
+    }
+
     Component {
         id: sheetComponent
 
@@ -84,10 +98,38 @@ ScreenTestCase {
         compare(hours.labels[hours.currentIndex], data.locale === "en_US" ? "1" : "13");
     }
 
-    // Return presses the default button unless a focused button takes it; Escape and every other way
-    // out cancel.
+    // The mouse wheel and the trackpad turn each wheel a step at a time, down being the next value,
+    // and the sheet around it does not scroll.
+    function test_timeWheelsTurnWithTheWheel_data() {
+        return table(["tag", "wheel", "notches", "pixels", "hour", "minute"], [
+            ["one notch down", "minuteWheel", [-120], [], 9, 31],
+            ["three notches up", "minuteWheel", [120, 120, 120], [], 9, 27],
+            ["a fine wheel's eighth notches add up", "hourWheel", [-15, -15, -15, -15, -15, -15, -15, -15], [], 10, 30],
+            ["a trackpad's pixels add up to a row", "minuteWheel", [], [-12, -12, -12, -12], 9, 31],
+            ["a short trackpad swipe turns nothing", "hourWheel", [], [10, 10], 9, 30],
+            ["a trackpad swipe of two rows up", "hourWheel", [], [40, 32], 7, 30]
+        ]);
+    }
+
+    function test_timeWheelsTurnWithTheWheel(data) {
+        const sheet = createTemporaryObject(scrollingTimeComponent, testCase);
+        sheet.picker.hour = 9;
+        const wheel = child(sheet.picker, data.wheel);
+        for (const notch of data.notches)
+            mouseWheel(wheel, wheel.width / 2, wheel.height / 2, 0, notch);
+        for (const pixels of data.pixels)
+            TestProbe.trackpadScroll(wheel, pixels);
+        compare([sheet.picker.hour, sheet.picker.minute], [data.hour, data.minute]);
+        compare(sheet.contentY, 0);
+    }
+
+    // Return presses the default button unless a focused button takes it, and never a destructive
+    // one: there it cancels. Escape and every other way out cancel.
     function test_sheetKeysAndButtons_data() {
-        return table(["tag", "target", "way", "accepts", "rejects", "disabled"], [
+        return table(["tag", "target", "way", "accepts", "rejects", "disabled", "destructive"], [
+            ["Return in a destructive sheet", "nameField", Qt.Key_Return, 0, 1, false, true],
+            ["Enter on the focused destructive button", "sheetDefault", Qt.Key_Enter, 0, 1, false, true],
+            ["Space on the focused destructive button", "sheetDefault", Qt.Key_Space, 1, 0, false, true],
             ["Return in the text field", "nameField", Qt.Key_Return, 1, 0],
             ["Enter in the text field", "nameField", Qt.Key_Enter, 1, 0],
             ["Return with the default button disabled", "nameField", Qt.Key_Return, 0, 0, true],
@@ -100,7 +142,8 @@ ScreenTestCase {
     }
 
     function test_sheetKeysAndButtons(data) {
-        const sheet = createTemporaryObject(sheetComponent, testCase, { defaultEnabled: !data.disabled });
+        const sheet = createTemporaryObject(sheetComponent, testCase,
+                                            { defaultEnabled: !data.disabled, destructive: !!data.destructive });
         sheet.open();
         tryCompare(sheet, "opened", true);
         const popup = sheet.contentItem.parent;

@@ -4,8 +4,6 @@ import Berthwise
 
 // The secondary button: a faint face with an outline; its destructive form is written in red.
 LabelButton {
-    property bool destructive: false
-
     face: isHovered ? Theme.hoverFill : Theme.faintFill
     edge: Theme.faintOutline
     ink: destructive ? Theme.destructive : Theme.primaryText

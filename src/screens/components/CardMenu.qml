@@ -19,6 +19,15 @@ IconButton {
         id: menu
 
         objectName: "cardMenu"
+        // A press outside closes the menu and goes no further, and nothing beneath reacts to the
+        // pointer while it is open.
+        modal: true
+        T.Overlay.modal: ModalBackdrop {
+            dims: false
+        }
+        readonly property FocusReturn focusReturn: FocusReturn {
+            popup: menu
+        }
         y: button.height
         // Kept inside the window, where a card at the trailing edge would push it out.
         margins: Theme.spacing.small

@@ -13,6 +13,9 @@ Item {
     property real focusRadius: Theme.radius.control
     // Off where a button inside takes the clicks, leaving the whole to the keyboard and screen readers.
     property bool pointerActivates: true
+    // What it does destroys something: Return and Enter, which people press to dismiss, never press
+    // it; Space, the pointer and a screen reader still do.
+    property bool destructive: false
 
     signal activated
 
@@ -22,7 +25,7 @@ Item {
     }
 
     function isActivationKey(key) {
-        return key === Qt.Key_Space || key === Qt.Key_Return || key === Qt.Key_Enter;
+        return key === Qt.Key_Space || (!destructive && (key === Qt.Key_Return || key === Qt.Key_Enter));
     }
 
     activeFocusOnTab: enabled
@@ -48,6 +51,10 @@ Item {
     TapHandler {
         id: tap
         enabled: control.pointerActivates
+        // The press is ours alone: a handler that only watched it would let controls beneath, even
+        // those under an open sheet, take the same press as theirs. A release outside cancels, as on
+        // any button.
+        gesturePolicy: TapHandler.ReleaseWithinBounds
         onTapped: control.activate()
     }
 

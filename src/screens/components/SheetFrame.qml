@@ -7,7 +7,8 @@ import Berthwise
 
 // A modal sheet over the window: a header with an optional icon tile, title, caption and close
 // button; a scrolling body; a footer with Cancel and one default button. Return presses the default
-// button and Escape cancels; `accepted` and `rejected` say which way it closed.
+// button, unless that button destroys something, and Escape cancels; `accepted` and `rejected` say
+// which way it closed. While it is open nothing beneath it reacts to the pointer.
 T.Dialog {
     id: sheet
 
@@ -46,14 +47,17 @@ T.Dialog {
     closePolicy: Popup.CloseOnEscape
     padding: 0
 
+    // Return is the safe answer: a destructive action is taken only by its own button, never by a
+    // reflex, and there Return dismisses the sheet as Cancel does.
     Shortcut {
         sequences: ["Return", "Enter"]
         enabled: sheet.opened && sheet.activeFocus
-        onActivated: sheet.acceptIfEnabled()
+        onActivated: sheet.destructive ? sheet.reject() : sheet.acceptIfEnabled()
     }
 
-    T.Overlay.modal: Rectangle {
-        color: Theme.scrim
+    T.Overlay.modal: ModalBackdrop {}
+    readonly property FocusReturn focusReturn: FocusReturn {
+        popup: sheet
     }
 
     background: Rectangle {
@@ -176,7 +180,7 @@ T.Dialog {
 
                 objectName: "sheetDefault"
                 text: sheet.defaultText
-                tint: sheet.destructive ? Theme.destructive : Theme.accent
+                destructive: sheet.destructive
                 enabled: sheet.defaultEnabled
                 onActivated: sheet.accept()
             }

@@ -5,7 +5,8 @@ import QtQuick.Controls
 import Berthwise
 
 // One wheel of the time picker, turning round through its labels. The arrow keys and a screen
-// reader's Increase and Decrease step it by one, as a stepper does: up is the next value.
+// reader's Increase and Decrease step it by one, as a stepper does: up is the next value. The mouse
+// wheel and the trackpad turn it as they scroll a list: down is the next value.
 // The wheel itself sits inside, since the control would put its own accessible role over ours.
 Item {
     id: wheel
@@ -26,7 +27,7 @@ Item {
         const count = labels.length;
         if (count === 0)
             return;
-        currentIndex = wrap ? (currentIndex + delta + count) % count
+        currentIndex = wrap ? ((currentIndex + delta) % count + count) % count
                             : Math.max(0, Math.min(count - 1, currentIndex + delta));
         moved();
     }
@@ -77,6 +78,23 @@ Item {
             verticalAlignment: Text.AlignVCenter
             opacity: 1 - Math.abs(Tumbler.displacement) / (tumbler.visibleItemCount / 2)
             Accessible.ignored: true
+        }
+    }
+
+    // A notch is a step; a trackpad's pixels add up to a step for each row's height. Taken here, the
+    // turn does not also scroll the sheet around the wheel.
+    MouseArea {
+        property real travel: 0
+
+        anchors.fill: parent
+        acceptedButtons: Qt.NoButton
+        onWheel: event => {
+            travel += event.pixelDelta.y !== 0 ? event.pixelDelta.y / (tumbler.height / tumbler.visibleItemCount)
+                                               : event.angleDelta.y / 120;
+            const steps = Math.trunc(travel);
+            travel -= steps;
+            if (steps !== 0)
+                wheel.step(-steps);
         }
     }
 }
