@@ -26,7 +26,7 @@ ScreenPage {
 
     // Backups appear with every preset or profile applied and can be removed outside the app, so
     // the folder is read again whenever the screen is shown.
-    Component.onCompleted: DockViewModel.reloadBackups()
+    onAppeared: DockViewModel.reloadBackups()
 
     RowLayout {
         spacing: Theme.spacing.regular

@@ -36,7 +36,7 @@ ScreenPage {
 
     // The file may have changed since the list was last read: another copy of the app, or a hand
     // edit. An unreadable one shows as no profiles and is kept aside when the next change is saved.
-    Component.onCompleted: DockViewModel.reloadProfiles()
+    onAppeared: DockViewModel.reloadProfiles()
 
     headerTrailing: [
         BorderedButton {

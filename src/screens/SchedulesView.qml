@@ -10,20 +10,18 @@ ScreenPage {
     id: screen
 
     readonly property bool hasProfiles: DockViewModel.profiles.count > 0
-    // What had the keyboard focus before the editor took it.
-    property Item editorOpener
 
     // Opens the editor on the schedule with this id, or on a new schedule when it is empty.
     function openEditor(scheduleId) {
         const schedules = DockViewModel.schedules;
-        editorOpener = Window.activeFocusItem;
         editor.openFor(scheduleId === "" ? null : schedules.get(schedules.indexOf(scheduleId)));
     }
 
     // Saving the first schedule hides the button that opened the editor from the keyboard, which
     // would leave the focus nowhere; the header's button takes it instead.
     function keepKeyboardFocus() {
-        if (editorOpener && editorOpener !== Window.contentItem && !editorOpener.visible)
+        const opener = editor.focusReturn.opener;
+        if (opener && opener !== Window.contentItem && !opener.visible)
             addButton.forceActiveFocus(Qt.OtherFocusReason);
     }
 
@@ -48,7 +46,7 @@ ScreenPage {
     spacing: Theme.spacing.section
 
     // The runner may have marked schedules as applied while the screen was away.
-    Component.onCompleted: DockViewModel.reloadSchedules()
+    onAppeared: DockViewModel.reloadSchedules()
 
     headerTrailing: PrimaryButton {
         id: addButton

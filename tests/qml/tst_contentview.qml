@@ -62,6 +62,44 @@ ScreenTestCase {
         compare(loader.item.navigationTitle, data.title)
     }
 
+    // A closed window leaves the menu bar item and the schedules running, which add backups and
+    // change the stores meanwhile: showing the window again shows its list screen as it is now.
+    function test_listReloadsWhenTheWindowComesBack_data() {
+        const profile = { id: "6F9619FF-8B86-D011-B42D-00C04FC964FF", name: "Meanwhile", icon: "briefcase.fill",
+                          createdAt: "2025-03-14T09:30:05Z", dockSize: 64, magnification: false, magnificationSize: 96,
+                          autoHide: false, fastAutoHide: false, showRecentApps: true, minimizeToApplication: false,
+                          showHidden: false, showOnlyRunningApps: false, showProcessIndicators: true,
+                          orientation: "bottom", minimizeEffect: "genie" }
+        const schedule = { id: "5E0C7A1B-2D3F-4A5B-8C9D-0E1F2A3B4C5D", profileID: profile.id, hour: 9, minute: 30,
+                           days: [2], isEnabled: true }
+        const backup = "com.apple.dock.backup.20250314-093005.plist"
+        return [
+            { tag: "profiles", section: "profiles", file: () => TestProbe.profilesFile(), text: JSON.stringify([profile]),
+              row: "profileCard_Meanwhile" },
+            { tag: "schedules", section: "schedules", file: () => TestProbe.schedulesFile(),
+              text: JSON.stringify([schedule]), row: "scheduleCard_" + schedule.id.toLowerCase() },
+            { tag: "backups", section: "backup", file: () => TestProbe.backupFile(backup),
+              text: "<plist version=\"1.0\"><dict/></plist>\n", row: "backupRow_" + backup }
+        ]
+    }
+
+    function test_listReloadsWhenTheWindowComesBack(data) {
+        TestProbe.resetDockFiles()
+        TestProbe.writeFile(TestProbe.profilesFile(), "[]")
+        TestProbe.writeFile(TestProbe.schedulesFile(), "[]")
+        const window = createTemporaryObject(windowComponent, testCase)
+        window.showSection(data.section)
+        const loader = child(window.contentItem, "screenLoader")
+        tryCompare(loader, "status", Loader.Ready)
+        const screen = loader.item
+        verify(!findChild(screen, data.row))
+        window.visible = false
+        TestProbe.writeFile(data.file(), data.text)
+        window.visible = true
+        compare(loader.item, screen)
+        tryVerify(() => findChild(screen, data.row) !== null, 5000, data.row + " is not listed")
+    }
+
     // Keyboard users see where the focus is: the selected row is ringed while the list holds the
     // focus, and the ring follows the arrow keys. A click gives the list the focus without a ring.
     function test_sidebarShowsItsFocus() {
