@@ -95,7 +95,8 @@ std::string AtomicFile::claimName(const std::string& target,
     return {};
 }
 
-bool AtomicFile::write(const std::string& path, std::string_view bytes, std::string& error) {
+bool AtomicFile::write(const std::string& path, std::string_view bytes, std::string& error,
+                       Durability durability) {
     const std::string target = resolveLinks(path);
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
@@ -122,7 +123,7 @@ bool AtomicFile::write(const std::string& path, std::string_view bytes, std::str
 
     bool written =
         writeAll(descriptor, bytes) && (!exists || ::fchmod(descriptor, existing.st_mode & 07777) == 0);
-    if (written)
+    if (written && durability == Durability::flushed)
         flushToDisk(descriptor);
     if (written && unnamed) {
         const std::string handle = "/proc/self/fd/" + std::to_string(descriptor);

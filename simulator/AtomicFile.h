@@ -9,8 +9,13 @@
 // over the file only once complete, so a reader sees the old contents or the new, never a part.
 class AtomicFile {
 public:
+    // Flushed bytes survive a crash of the machine; unflushed ones are for files that stand for what a
+    // running system keeps in memory, which a crash loses anyway.
+    enum class Durability { flushed, unflushed };
+
     // On failure the old file is untouched, the scratch file is gone and error says why.
-    [[nodiscard]] static bool write(const std::string& path, std::string_view bytes, std::string& error);
+    [[nodiscard]] static bool write(const std::string& path, std::string_view bytes, std::string& error,
+                                    Durability durability = Durability::flushed);
 
 private:
     // A symbolic link is written through, so the file it names changes and the link stays.

@@ -2,6 +2,7 @@
 #include "DefaultsCommand.h"
 
 #include "AtomicFile.h"
+#include "DockLaunch.h"
 #include "OpenStepParser.h"
 #include "PlistBounds.h"
 #include "PlistReader.h"
@@ -85,25 +86,29 @@ int DefaultsCommand::run(std::span<const std::string_view> arguments) {
         return usage('"' + text(domain) + "\" is not a domain name this tool supports.");
     const std::optional<std::string_view> optionalKey =
         count == 3 ? std::optional(arguments[2]) : std::nullopt;
-    if (command == "read" && count <= 3)
+    const bool known = (command == "read" && count <= 3) || (command == "read-type" && count == 3) ||
+                       (command == "write" && count >= 4) || (command == "delete" && count <= 3) ||
+                       ((command == "export" || command == "import") && count == 3);
+    if (!known)
+        return usage();
+    DockLaunch::ensureRunning(m_store);
+    if (command == "read")
         return read(domain, optionalKey);
-    if (command == "read-type" && count == 3)
+    if (command == "read-type")
         return readType(domain, arguments[2]);
-    if (command == "write" && count >= 4)
+    if (command == "write")
         return write(domain, arguments[2], arguments.subspan(3));
-    if (command == "delete" && count <= 3)
+    if (command == "delete")
         return remove(domain, optionalKey);
-    if (command == "export" && count == 3)
+    if (command == "export")
         return exportDomain(domain, arguments[2]);
-    if (command == "import" && count == 3)
-        return importDomain(domain, arguments[2]);
-    return usage();
+    return importDomain(domain, arguments[2]);
 }
 
 int DefaultsCommand::read(std::string_view domain, std::optional<std::string_view> key) {
-    const DomainStore::Domain loaded = m_store.load(domain);
+    const DomainStore::Domain loaded = m_store.read(domain);
     if (loaded.state == DomainStore::State::Unreadable)
-        return unreadable(domain);
+        return unreadable(domain, loaded);
     if (!key) {
         if (loaded.state == DomainStore::State::Missing)
             return fail("Domain " + text(domain) + " does not exist");
@@ -120,9 +125,9 @@ int DefaultsCommand::read(std::string_view domain, std::optional<std::string_vie
 }
 
 int DefaultsCommand::readType(std::string_view domain, std::string_view key) {
-    const DomainStore::Domain loaded = m_store.load(domain);
+    const DomainStore::Domain loaded = m_store.read(domain);
     if (loaded.state == DomainStore::State::Unreadable)
-        return unreadable(domain);
+        return unreadable(domain, loaded);
     const plist_t value = loaded.dictionary.isNull()
                               ? nullptr
                               : plist_dict_get_item(loaded.dictionary.get(), text(key).c_str());
@@ -149,9 +154,9 @@ int DefaultsCommand::write(std::string_view domain, std::string_view key,
     const std::optional<FolderLock> lock = m_store.lock(error);
     if (!lock)
         return fail(error);
-    DomainStore::Domain loaded = m_store.load(domain);
+    DomainStore::Domain loaded = m_store.load(domain, *lock);
     if (loaded.state == DomainStore::State::Unreadable)
-        return unreadable(domain);
+        return unreadable(domain, loaded);
     PlistNode dictionary = loaded.state == DomainStore::State::Loaded ? std::move(loaded.dictionary)
                                                                       : PlistNode(plist_new_dict());
 
@@ -166,7 +171,7 @@ int DefaultsCommand::write(std::string_view domain, std::string_view key,
     } else {
         plist_dict_set_item(dictionary.get(), keyText.c_str(), value.release());
     }
-    if (!m_store.save(domain, dictionary, error))
+    if (!m_store.save(domain, dictionary, *lock, error))
         return fail(error);
     return 0;
 }
@@ -255,24 +260,24 @@ int DefaultsCommand::remove(std::string_view domain, std::optional<std::string_v
     if (!lock)
         return fail(error);
     if (!key)
-        return m_store.remove(domain, error) ? 0 : fail(error);
+        return m_store.remove(domain, *lock, error) ? 0 : fail(error);
 
-    DomainStore::Domain loaded = m_store.load(domain);
+    DomainStore::Domain loaded = m_store.load(domain, *lock);
     if (loaded.state == DomainStore::State::Unreadable)
-        return unreadable(domain);
+        return unreadable(domain, loaded);
     if (loaded.state == DomainStore::State::Missing)
         return fail(notFound);
     const std::string keyText = text(*key);
     if (!plist_dict_get_item(loaded.dictionary.get(), keyText.c_str()))
         return missingPair(domain, *key);
     plist_dict_remove_item(loaded.dictionary.get(), keyText.c_str());
-    return m_store.save(domain, loaded.dictionary, error) ? 0 : fail(error);
+    return m_store.save(domain, loaded.dictionary, *lock, error) ? 0 : fail(error);
 }
 
 int DefaultsCommand::exportDomain(std::string_view domain, std::string_view path) {
-    const DomainStore::Domain loaded = m_store.load(domain);
+    const DomainStore::Domain loaded = m_store.read(domain);
     if (loaded.state == DomainStore::State::Unreadable)
-        return unreadable(domain);
+        return unreadable(domain, loaded);
     if (loaded.state == DomainStore::State::Missing)
         return fail("Domain " + text(domain) + " does not exist");
     if (path == "-") {
@@ -304,7 +309,7 @@ int DefaultsCommand::importDomain(std::string_view domain, std::string_view path
     const std::optional<FolderLock> lock = m_store.lock(error);
     if (!lock)
         return fail(error);
-    return m_store.save(domain, imported, error) ? 0 : fail(error);
+    return m_store.save(domain, imported, *lock, error) ? 0 : fail(error);
 }
 
 void DefaultsCommand::print(std::FILE* stream, std::string_view output) const {
@@ -327,7 +332,8 @@ int DefaultsCommand::missingPair(std::string_view domain, std::string_view key) 
     return fail("The domain/default pair of (" + text(domain) + ", " + text(key) + ") does not exist");
 }
 
-int DefaultsCommand::unreadable(std::string_view domain) const {
-    return fail("The domain " + text(domain) +
-                " is stored in a file that is not a property list with a dictionary at its top.");
+// The same words whatever the command, since each refuses the domain for the same reason.
+int DefaultsCommand::unreadable(std::string_view domain, const DomainStore::Domain& loaded) const {
+    return fail("The domain " + text(domain) + " cannot be used: " + loaded.problem +
+                ". Import a property list over it or delete it.");
 }

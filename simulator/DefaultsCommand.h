@@ -40,7 +40,7 @@ private:
     int fail(const std::string& message) const;
     int usage(const std::string& problem = {}) const;
     int missingPair(std::string_view domain, std::string_view key) const;
-    int unreadable(std::string_view domain) const;
+    int unreadable(std::string_view domain, const DomainStore::Domain& loaded) const;
 
     DomainStore m_store;
     std::FILE* m_out;

@@ -7,14 +7,27 @@ constexpr char dockDomain[] = "com.apple.dock";
 
 } // namespace
 
-bool DockLaunch::launch(const DomainStore& store, std::string& error) {
-    if (store.exists(dockDomain))
-        return true;
-    // Checked again under the domain's lock, so that a `defaults write` landing in between is kept.
-    const std::optional<FolderLock> lock = store.lock(error);
-    if (!lock)
-        return false;
-    return store.exists(dockDomain) || store.save(dockDomain, firstLayout(), error);
+void DockLaunch::ensureRunning(const DomainStore& store) {
+    if (store.files().exists(runningFile))
+        return;
+    // Checked again under the lock, so that of many tools starting at once only one starts the Dock.
+    std::string ignored;
+    const std::optional<FolderLock> held = store.lock(ignored);
+    if (held && !store.files().exists(runningFile))
+        (void)launch(store, *held, ignored);
+}
+
+bool DockLaunch::launch(const DomainStore& store, const FolderLock& held, std::string& error) {
+    DomainStore::Domain preferences = store.load(dockDomain, held);
+    if (preferences.state == DomainStore::State::Missing) {
+        preferences.dictionary = firstLayout();
+        if (!store.save(dockDomain, preferences.dictionary, held, error))
+            return false;
+    }
+    // A Dock that cannot read its preferences runs on its own defaults and leaves the file alone.
+    const std::string shown =
+        preferences.dictionary.isNull() ? std::string() : preferences.dictionary.toBinary();
+    return store.files().rewrite(runningFile, shown, error);
 }
 
 PlistNode DockLaunch::firstLayout() {

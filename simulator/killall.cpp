@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "DockLaunch.h"
-#include "SimulatorFolder.h"
 #include "WholeFile.h"
 
 #include <fcntl.h>
@@ -29,10 +28,7 @@ long long restartsIn(const std::string& text) {
 // The count is the simulation's own bookkeeping, so it is rewritten in place under the folder's lock:
 // a count a crash garbles starts over, which is not worth the flush and rename that guard a domain and
 // would make every restart cost twice what starting the program does.
-bool countRestart(const SimulatorFolder& folder, std::string& error) {
-    const std::optional<FolderLock> lock = folder.lock(error);
-    if (!lock)
-        return false;
+bool countRestart(const FolderFiles& folder, std::string& error) {
     const std::string path = folder.filePath("Dock.restarts");
     const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     bool counted = descriptor >= 0;
@@ -52,21 +48,28 @@ bool countRestart(const SimulatorFolder& folder, std::string& error) {
 
 } // namespace
 
-// The Dock is the only process the simulation knows: "killing" it counts one restart, which is what
-// the app's scripts rely on, and the Dock that comes back writes its first layout if it has none.
+// The simulation knows two processes. "Killing" the Dock counts one restart, which is what the app's
+// scripts rely on, and the Dock that comes back reads its preferences through the cache. Killing the
+// preferences daemon drops that cache, as logging out does: the daemon that comes back reads the
+// files as they are.
 int main(int argc, char** argv) {
     if (argc != 2 || argv[1][0] == '-' || argv[1][0] == '\0') {
         std::fputs("usage: killall PROCESS-NAME\n", stderr);
         return 64;
     }
-    if (std::strcmp(argv[1], "Dock") != 0) {
+    const bool dock = std::strcmp(argv[1], "Dock") == 0;
+    if (!dock && std::strcmp(argv[1], "cfprefsd") != 0) {
         std::fputs("No matching processes belonging to you were found\n", stderr);
         return 1;
     }
 
-    const SimulatorFolder folder = SimulatorFolder::fromEnvironment();
+    const DomainStore store(SimulatorFolder::fromEnvironment());
     std::string error;
-    if (countRestart(folder, error) && DockLaunch::launch(DomainStore(folder), error))
+    const std::optional<FolderLock> held = store.lock(error);
+    const bool done =
+        held && (dock ? countRestart(store.files(), error) && DockLaunch::launch(store, *held, error)
+                      : store.dropCache(*held, error));
+    if (done)
         return 0;
     std::fputs((error + '\n').c_str(), stderr);
     return 1;

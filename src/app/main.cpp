@@ -9,7 +9,6 @@
 #include "StartupFonts.h"
 #include "platform/LaunchAtLogin.h"
 #include "platform/Platform.h"
-#include "platform/SimulatedDock.h"
 #include "platform/Updater.h"
 #include "state/DockViewModel.h"
 
@@ -124,8 +123,6 @@ int main(int argc, char* argv[]) {
     std::optional<MenuBarCompanion> companion;
     FirstFrame::then(window, [&] {
         QApplication::setWindowIcon(AppIcon::application());
-        // Where there is no Dock, its stand-in starts with the app, before the layout is first read.
-        SimulatedDock::launch(platform);
         viewModel.readDock();
         QMetaObject::invokeMethod(window, "preloadScreens");
 

@@ -17,6 +17,8 @@ using TestFiles::content;
 namespace {
 
 const QString dock = u"com.apple.dock"_s;
+// Any domain but the Dock's, which the running simulated Dock fills with its first layout.
+const QString app = u"com.example.app"_s;
 const QString defaultsTool = u"" SIMULATOR_DEFAULTS ""_s;
 const QString killallTool = u"" SIMULATOR_KILLALL ""_s;
 const QString testData = u"" SIMULATOR_TEST_DATA ""_s;
@@ -40,8 +42,12 @@ Run defaults(const QStringList& arguments) {
     return runTool(defaultsTool, arguments);
 }
 
+int writeTo(const QString& domain, const QStringList& keyAndValue) {
+    return defaults(QStringList{u"write"_s, domain} + keyAndValue).exitCode;
+}
+
 int writeKey(const QStringList& keyAndValue) {
-    return defaults(QStringList{u"write"_s, dock} + keyAndValue).exitCode;
+    return writeTo(dock, keyAndValue);
 }
 
 } // namespace
@@ -52,8 +58,8 @@ class SimulatorTest : public QObject {
 
     std::unique_ptr<TestHome> m_home;
 
-    [[nodiscard]] QString domainFile() const {
-        return m_home->path() + u"/SimulatedDock/com.apple.dock.plist"_s;
+    [[nodiscard]] QString domainFile(const QString& domain = dock) const {
+        return m_home->path() + u"/SimulatedDock/"_s + domain + u".plist"_s;
     }
 
 private Q_SLOTS:
@@ -99,13 +105,13 @@ private Q_SLOTS:
         const QString target = m_home->path() + u"/exported.plist"_s;
         for (const bool domainExists : {false, true}) {
             if (domainExists)
-                QCOMPARE(writeKey({u"autohide"_s, u"-bool"_s, u"true"_s}), 0);
-            const Run read = defaults({u"read"_s, dock, u"tilesize"_s});
+                QCOMPARE(writeTo(app, {u"autohide"_s, u"-bool"_s, u"true"_s}), 0);
+            const Run read = defaults({u"read"_s, app, u"tilesize"_s});
             QCOMPARE(read.exitCode, 1);
             QCOMPARE(read.out, QByteArray());
             QCOMPARE(read.err,
-                     QByteArray("The domain/default pair of (com.apple.dock, tilesize) does not exist\n"));
-            const Run exported = defaults({u"export"_s, dock, target});
+                     QByteArray("The domain/default pair of (com.example.app, tilesize) does not exist\n"));
+            const Run exported = defaults({u"export"_s, app, target});
             QCOMPARE(exported.exitCode, domainExists ? 0 : 1);
             QCOMPARE(exported.err.isEmpty(), domainExists);
             QCOMPARE(content(target).startsWith("bplist00"), domainExists);
@@ -143,10 +149,10 @@ private Q_SLOTS:
         columns<QStringList, int, QByteArray>("arguments", "exitCode", "printedAfter");
 
         const QByteArray untouched("{\n    autohide = 1;\n    tilesize = 48;\n}\n");
-        QTest::newRow("key") << QStringList{u"delete"_s, dock, u"tilesize"_s} << 0
+        QTest::newRow("key") << QStringList{u"delete"_s, app, u"tilesize"_s} << 0
                              << QByteArray("{\n    autohide = 1;\n}\n");
-        QTest::newRow("missing key") << QStringList{u"delete"_s, dock, u"largesize"_s} << 1 << untouched;
-        QTest::newRow("domain") << QStringList{u"delete"_s, dock} << 0 << QByteArray();
+        QTest::newRow("missing key") << QStringList{u"delete"_s, app, u"largesize"_s} << 1 << untouched;
+        QTest::newRow("domain") << QStringList{u"delete"_s, app} << 0 << QByteArray();
         QTest::newRow("missing domain") << QStringList{u"delete"_s, u"com.example.none"_s} << 1 << untouched;
     }
 
@@ -154,17 +160,17 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
 
-        QCOMPARE(writeKey({u"tilesize"_s, u"-float"_s, u"36.5"_s}), 0);
-        QCOMPARE(writeKey({u"tilesize"_s, u"-int"_s, u"48"_s}), 0);
-        QCOMPARE(writeKey({u"autohide"_s, u"-bool"_s, u"yes"_s}), 0);
-        const QByteArray before = content(domainFile());
+        QCOMPARE(writeTo(app, {u"tilesize"_s, u"-float"_s, u"36.5"_s}), 0);
+        QCOMPARE(writeTo(app, {u"tilesize"_s, u"-int"_s, u"48"_s}), 0);
+        QCOMPARE(writeTo(app, {u"autohide"_s, u"-bool"_s, u"yes"_s}), 0);
+        const QByteArray before = content(domainFile(app));
 
         const Run run = defaults(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.err.isEmpty(), exitCode == 0);
-        QTEST(defaults({u"read"_s, dock}).out, "printedAfter");
+        QTEST(defaults({u"read"_s, app}).out, "printedAfter");
         if (exitCode != 0)
-            QCOMPARE(content(domainFile()), before);
+            QCOMPARE(content(domainFile(app)), before);
     }
 
     // The file to import is another domain's export, in either format.
@@ -236,26 +242,78 @@ private Q_SLOTS:
         QCOMPARE(defaults({u"read"_s, dock}).out, printed);
     }
 
-    // A domain written before such text was refused may still hold NUL characters, which a binary
-    // property list can carry; printing them must not bring the tool down.
-    void printsTextWithNul_data() {
-        columns<QString, QStringList, QByteArray>("file", "arguments", "printed");
-        QTest::newRow("string") << u"string-with-nul.plist"_s << QStringList{u"orientation"_s}
-                                << QByteArray("\xc3\xa9\0b\n", 5);
-        QTest::newRow("string in the domain") << u"string-with-nul.plist"_s << QStringList{}
-                                              << QByteArray("{\n    orientation = \"\\U00e9\\U0000b\";\n}\n");
-        QTest::newRow("key in the domain")
-            << u"key-with-nul.plist"_s << QStringList{} << QByteArray("{\n    \"\\U00e9\\U0000b\" = x;\n}\n");
+    // A domain file written by something else may hold text that could be neither printed nor
+    // exported unchanged, nor written back unaltered with a change: every command that reads the domain
+    // refuses it in the same words and leaves the file as it was, and an import over it mends it.
+    void refusesADomainHoldingTextItCannotKeep_data() {
+        QTest::addColumn<QString>("file");
+        for (const char* file : {"key-not-utf8", "string-not-utf8", "key-with-nul", "string-with-nul"})
+            QTest::newRow(file) << u"%1/%2.plist"_s.arg(testData, file);
     }
 
-    void printsTextWithNul() {
+    void refusesADomainHoldingTextItCannotKeep() {
         QFETCH(QString, file);
-        QFETCH(QStringList, arguments);
-        TestFiles::write(domainFile(), content(testData + u'/' + file));
+        const QByteArray held = content(file);
+        TestFiles::write(domainFile(app), held);
+        const QString exported = m_home->path() + u"/exported.plist"_s;
+        QByteArray refusal;
+        for (const QStringList& arguments :
+             {QStringList{u"read"_s, app}, QStringList{u"read"_s, app, u"label"_s},
+              QStringList{u"read-type"_s, app, u"label"_s}, QStringList{u"export"_s, app, exported},
+              QStringList{u"export"_s, app, u"-"_s}, QStringList{u"write"_s, app, u"other"_s, u"1"_s},
+              QStringList{u"delete"_s, app, u"label"_s}}) {
+            const Run run = defaults(arguments);
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(run.out, QByteArray());
+            if (refusal.isEmpty())
+                refusal = run.err;
+            QCOMPARE(run.err, refusal);
+            QCOMPARE(content(domainFile(app)), held);
+        }
+        QVERIFY2(refusal.startsWith("The domain com.example.app cannot be used: it holds text"), refusal);
+        QVERIFY(!QFileInfo::exists(exported));
 
-        const Run read = defaults(QStringList{u"read"_s, dock} + arguments);
-        QCOMPARE(read.exitCode, 0);
-        QTEST(read.out, "printed");
+        QCOMPARE(defaults({u"export"_s, dock, exported}).exitCode, 0);
+        QCOMPARE(defaults({u"import"_s, app, exported}).exitCode, 0);
+        QCOMPARE(defaults({u"read"_s, app, u"tilesize"_s}).out, QByteArray("48\n"));
+    }
+
+    // As on macOS, the tools and the restarted Dock see a domain through the preferences cache: a file
+    // replaced or deleted behind its back is not seen while the cache holds the domain, and the next
+    // change writes the cached values back over it. Only dropping the cache shows the file.
+    void readsThroughTheCache_data() {
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("file replaced") << true;
+        QTest::newRow("file deleted") << false;
+    }
+
+    void readsThroughTheCache() {
+        QFETCH(bool, replaced);
+        QCOMPARE(writeTo(app, {u"tilesize"_s, u"-int"_s, u"64"_s}), 0);
+        const QByteArray other = content(domainFile(app));
+        const auto changeBehindItsBack = [&] {
+            if (replaced)
+                TestFiles::write(domainFile(), other);
+            else
+                QFile::remove(domainFile());
+        };
+        const auto tileSize = [] { return defaults({u"read"_s, dock, u"tilesize"_s}).out; };
+        QCOMPARE(writeKey({u"tilesize"_s, u"-int"_s, u"30"_s}), 0);
+        const QByteArray cached = content(domainFile());
+
+        changeBehindItsBack();
+        QCOMPARE(tileSize(), QByteArray("30\n"));
+        QVERIFY(defaults({u"export"_s, dock, u"-"_s}).out.contains("<integer>30</integer>"));
+        QCOMPARE(runTool(killallTool, {u"Dock"_s}).exitCode, 0);
+        QCOMPARE(content(m_home->path() + u"/SimulatedDock/Dock.running.plist"_s), cached);
+
+        QCOMPARE(writeKey({u"autohide"_s, u"-bool"_s, u"yes"_s}), 0);
+        QCOMPARE(runTool(killallTool, {u"cfprefsd"_s}).exitCode, 0);
+        QCOMPARE(tileSize(), QByteArray("30\n"));
+
+        changeBehindItsBack();
+        QCOMPARE(runTool(killallTool, {u"cfprefsd"_s}).exitCode, 0);
+        QCOMPARE(tileSize(), replaced ? QByteArray("64\n") : QByteArray());
     }
 
     // Like the real Dock, the restarted one writes its first layout when it finds no preferences,
@@ -359,13 +417,16 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(m_home->path() + u"/SimulatedDock"_s));
     }
 
+    // From a fresh start, so that the Dock's first start and the cache's first reads race too.
     void concurrentChangesAreAllKept() {
         constexpr int runs = 8;
         std::vector<std::unique_ptr<QProcess>> processes;
-        for (int i = 0; i < 2 * runs; ++i) {
+        for (int i = 0; i < 3 * runs; ++i) {
             processes.push_back(std::make_unique<QProcess>());
-            if (i % 2)
+            if (i % 3 == 1)
                 processes.back()->start(killallTool, {u"Dock"_s});
+            else if (i % 3 == 2)
+                processes.back()->start(defaultsTool, {u"read"_s, dock, u"persistent-apps"_s});
             else
                 processes.back()->start(
                     defaultsTool, {u"write"_s, dock, u"persistent-apps"_s, u"-array-add"_s, spacerArgument});

@@ -5,11 +5,13 @@
 // `import` always get a path inside the scratch folder, so nothing outside it is touched.
 //
 // Beyond not crashing: a run that fails leaves the domain byte for byte as it was, and every domain
-// file a run leaves behind reads back as a dictionary, holds only text the tool accepts, and prints.
+// file a run leaves behind reads back as a dictionary, holds only text the tool accepts, prints, and
+// holds what the cache holds, which writes every change through.
 #include "../FuzzRequire.h"
 #include "AtomicFile.h"
 #include "DefaultsCommand.h"
 #include "DomainStore.h"
+#include "FolderFiles.h"
 #include "SimulatorFolder.h"
 
 #include <unistd.h>
@@ -48,7 +50,7 @@ public:
                  {"write", dock, "persistent-others", "-array-add",
                   R"({"tile-data"={"list-type"=4;};"tile-type"="recents-tile";})"}})
             require(DefaultsCommand(DomainStore(seedFolder), m_sink, m_sink).run(arguments) == 0, "no seed");
-        m_seed = seedFolder.read(std::string(dock) + ".plist").value_or("");
+        m_seed = FolderFiles(seedFolder.path()).read(std::string(dock) + ".plist").value_or("");
     }
     ~Scratch() {
         std::error_code ignored;
@@ -56,15 +58,14 @@ public:
         std::fclose(m_sink);
     }
 
-    // An empty folder again, holding only the seeded Dock.
+    // An empty folder again, holding only the seeded Dock, which is not cached yet.
     SimulatorFolder reset() const {
         std::error_code ignored;
         const std::string path = m_root + "/domains";
         std::filesystem::remove_all(path, ignored);
-        const SimulatorFolder folder(path);
         std::string error;
-        require(folder.write(std::string(dock) + ".plist", m_seed, error), "cannot seed the Dock");
-        return folder;
+        require(FolderFiles(path).write(std::string(dock) + ".plist", m_seed, error), "cannot seed the Dock");
+        return SimulatorFolder(path);
     }
 
     [[nodiscard]] std::string file() const { return m_root + "/file.plist"; }
@@ -76,10 +77,10 @@ private:
     std::FILE* m_sink = nullptr;
 };
 
-std::optional<std::string> domainBytes(const SimulatorFolder& folder, std::string_view domain) {
+std::optional<std::string> domainBytes(const std::string& folder, std::string_view domain) {
     if (!DomainStore::isValidName(domain))
         return std::nullopt;
-    return folder.read(std::string(domain) + ".plist");
+    return FolderFiles(folder).read(std::string(domain) + ".plist");
 }
 
 } // namespace
@@ -111,17 +112,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(AtomicFile::write(scratch.file(), file, error), "cannot write the file");
     const std::vector<std::string_view> arguments(words.begin(), words.end());
     const std::string_view domain = words.size() > 1 ? std::string_view(words[1]) : dock;
-    const std::optional<std::string> before = domainBytes(folder, domain);
+    const std::optional<std::string> before = domainBytes(folder.path(), domain);
 
     const int status = DefaultsCommand(DomainStore(folder), scratch.sink(), scratch.sink()).run(arguments);
 
     if (status != 0)
-        require(domainBytes(folder, domain) == before, "a failed run changed the domain");
+        require(domainBytes(folder.path(), domain) == before, "a failed run changed the domain");
     const DomainStore store(folder);
     for (const std::string_view checked : {dock, domain}) {
         if (!DomainStore::isValidName(checked) || !store.exists(checked))
             continue;
-        const DomainStore::Domain loaded = store.load(checked);
+        const std::optional<std::string> cached = domainBytes(folder.path() + "/Cache", checked);
+        require(!cached || cached == domainBytes(folder.path(), checked), "the cache and the file differ");
+        const DomainStore::Domain loaded = store.read(checked);
         require(loaded.state == DomainStore::State::Loaded, "a domain file does not read back");
         require(DomainStore::refusalReason(loaded.dictionary.get()).empty(),
                 "a domain holds text it would refuse");
