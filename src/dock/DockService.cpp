@@ -176,8 +176,7 @@ QCoro::Task<QByteArray> DockService::exportDockPreferences() const {
 }
 
 QCoro::Task<> DockService::importDockPreferences(QByteArray data) const {
-    const Platform& platform = m_shell.platform();
-    const QString path = temporaryPlistPath(platform, u"berthwise-import-"_s);
+    const QString path = temporaryPlistPath(m_shell.platform(), u"berthwise-import-"_s);
     const auto removeFile = qScopeGuard([path] { QFile::remove(path); });
 
     QSaveFile file(path);
@@ -185,7 +184,11 @@ QCoro::Task<> DockService::importDockPreferences(QByteArray data) const {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size() ||
         !file.commit())
         throw Error(u"Couldn't write the Dock layout to %1: %2"_s.arg(path, file.errorString()));
+    co_await importDockPreferencesFile(path);
+}
 
+QCoro::Task<> DockService::importDockPreferencesFile(QString path) const {
+    const Platform& platform = m_shell.platform();
     const QStringList arguments{u"import"_s, dockDomain, path};
     const CommandResult result = co_await m_shell.run(platform.defaultsPath, arguments);
     if (result.exitCode != 0)

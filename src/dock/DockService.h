@@ -44,6 +44,8 @@ public:
     [[nodiscard]] QCoro::Task<QByteArray> exportDockPreferences() const;
     // Replaces the whole domain and restarts the Dock; a failed import leaves the Dock running as it was.
     [[nodiscard]] QCoro::Task<> importDockPreferences(QByteArray data) const;
+    // The same from a property-list file, which the preferences system reads for itself.
+    [[nodiscard]] QCoro::Task<> importDockPreferencesFile(QString path) const;
     [[nodiscard]] QCoro::Task<> resetDock() const;
 
 private:

@@ -5,6 +5,7 @@
 #include "PlistNode.h"
 #include "StoreFile.h"
 #include "common/Error.h"
+#include "dock/DockService.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +20,8 @@ namespace {
 const auto backupNamePrefix = u"com.apple.dock.backup."_s;
 const auto backupExtension = u"plist"_s;
 
-// The Dock reads only a dictionary; anything else at the live path would leave it without settings.
+// The Dock takes only a dictionary; checked here so that anything else is refused before the
+// preferences system is asked to change.
 bool holdsDictionary(const QByteArray& data) {
     return PlistNode::fromBytes({data.constData(), size_t(data.size())}).type() == PLIST_DICT;
 }
@@ -34,7 +36,7 @@ qint64 creationKey(const QFileInfo& info) {
     return created.isValid() ? created.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
 }
 
-QString copyLiveFile(const Platform& platform) {
+QString saveBackup(const Platform& platform, const QByteArray& layout) {
     const QString folder = platform.backupsFolder();
     StoreFile::makeFolder(folder);
     const QString target =
@@ -42,21 +44,17 @@ QString copyLiveFile(const Platform& platform) {
                                         StoreFile::timestamp(QDateTime::currentDateTime()) + u'.' +
                                         backupExtension))
             .absoluteFilePath();
-    const QByteArray live = StoreFile::read(platform.dockPreferencesFile, u"the Dock preferences file"_s);
     // Replacing in one step means a second backup within the same second wins without the first
     // ever being missing.
-    StoreFile::write(target, live, u"the backup"_s);
+    StoreFile::write(target, layout, u"the backup"_s);
     return target;
 }
 
-void replaceLiveFile(const Platform& platform, const QString& backupFile) {
-    const QByteArray data = StoreFile::read(backupFile, u"the backup"_s);
-    if (!holdsDictionary(data)) {
+void checkBackup(const QString& backupFile) {
+    if (!holdsDictionary(StoreFile::read(backupFile, u"the backup"_s))) {
         throw Error(u"Couldn't restore the backup '%1': it is not a Dock preferences file."_s.arg(
             QDir::toNativeSeparators(backupFile)));
     }
-    StoreFile::makeFolder(QFileInfo(platform.dockPreferencesFile).absolutePath());
-    StoreFile::write(platform.dockPreferencesFile, data, u"the Dock preferences file"_s);
 }
 
 } // namespace
@@ -65,8 +63,13 @@ BackupService::BackupService(ShellService shell)
     : m_shell(std::move(shell)) {}
 
 QCoro::Task<QString> BackupService::createBackup() const {
-    auto copy = [platform = m_shell.platform()] { return copyLiveFile(platform); };
-    co_return co_await DiskQueue::run(std::move(copy));
+    // Asked of the preferences system rather than copied from the Dock's file: the system caches the
+    // domain and writes the file back when it chooses, so the file may not yet hold what the Dock shows.
+    QByteArray layout = co_await DockService(m_shell).exportDockPreferences();
+    auto save = [platform = m_shell.platform(), layout = std::move(layout)] {
+        return saveBackup(platform, layout);
+    };
+    co_return co_await DiskQueue::run(std::move(save));
 }
 
 QStringList BackupService::listBackups() const {
@@ -104,13 +107,11 @@ QStringList BackupService::listBackups() const {
 }
 
 QCoro::Task<> BackupService::restoreBackup(QString backupFile) const {
-    const Platform& platform = m_shell.platform();
-    auto replace = [platform, backupFile] { replaceLiveFile(platform, backupFile); };
-    co_await DiskQueue::run(std::move(replace));
-    // A Dock that is not running makes killall fail; the restored file is in place all the same.
-    // Built outside the co_await: g++ 12 miscompiles a braced list inside one.
-    QStringList arguments{u"Dock"_s};
-    co_await m_shell.run(platform.killallPath, std::move(arguments));
+    auto check = [backupFile] { checkBackup(backupFile); };
+    co_await DiskQueue::run(std::move(check));
+    // Imported rather than copied over the Dock's file: the preferences system would go on showing
+    // the Dock its cached values, and later write them back over the copy.
+    co_await DockService(m_shell).importDockPreferencesFile(backupFile);
 }
 
 void BackupService::deleteBackup(const QString& backupFile) const {

@@ -4,9 +4,11 @@
 #include "StoreTestFiles.h"
 #include "TestHome.h"
 #include "common/Error.h"
+#include "dock/DockService.h"
 #include "stores/BackupService.h"
 
 #include <QLocale>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
 #include <QThread>
@@ -16,18 +18,24 @@ using namespace StoreTestFiles;
 
 namespace {
 
-const QByteArray xmlDictionary = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
-                                 "<key>tilesize</key><integer>52</integer></dict></plist>\n";
+QByteArray xmlDock(const QByteArray& entries) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>" + entries +
+           "</dict></plist>\n";
+}
 
-// The smallest binary property list: an empty dictionary, its offset table and its trailer.
-const QByteArray binaryDictionary(
-    "bplist00\xd0\x08\0\0\0\0\0\0\x01\x01\0\0\0\0\0\0\0\x01\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x09", 42);
+const QByteArray xmlDictionary = xmlDock("<key>tilesize</key><integer>52</integer>");
 
-// The live file and anything named after it, such as a forgotten scratch copy.
-QStringList filesBeside(const QString& live) {
-    const QFileInfo info(live);
-    return info.absoluteDir().entryList({info.fileName() + u'*', u'.' + info.fileName() + u'*'},
-                                        QDir::Files | QDir::Hidden, QDir::Name);
+int sizeIn(const QString& file) {
+    return DockService::parseConfiguration(content(file)).dockSize;
+}
+
+void setDockSize(const TestHome& home, int size) {
+    QCOMPARE(home.dock(u"write"_s, {u"tilesize"_s, u"-int"_s, QString::number(size)}).exitCode, 0);
+}
+
+// Forgets the preferences cache, as logging out does, so that the next reads see the files.
+void logOut(const Platform& platform) {
+    QCOMPARE(QProcess::execute(platform.killallPath, {u"cfprefsd"_s}), 0);
 }
 
 } // namespace
@@ -41,7 +49,6 @@ private Q_SLOTS:
     void namedAfterTheLocalSecondWhichASecondBackupReplaces() {
         TestHome home;
         const BackupService service{ShellService(home.platform())};
-        const QString live = home.platform().dockPreferencesFile;
         const QByteArray savedZone = qgetenv("TZ");
         qputenv("TZ", "XST-05:45");
         const auto restoreZone = qScopeGuard([&] { qputenv("TZ", savedZone); });
@@ -50,16 +57,16 @@ private Q_SLOTS:
                                          u"'com.apple.dock.backup.'yyyyMMdd-HHmmss'.plist'"_s);
         };
         const QString earliest = nameNow();
-        write(live, "first");
+        setDockSize(home, 30);
         const QString first = runTask(service.createBackup());
-        write(live, "second");
+        setDockSize(home, 40);
         const QString second = runTask(service.createBackup());
         const QString name = QFileInfo(second).fileName();
         QVERIFY2(earliest <= name && name <= nameNow(), qPrintable(name));
         if (first != second)
             QSKIP("the two backups fell into different seconds");
         QCOMPARE(service.listBackups(), QStringList{second});
-        QCOMPARE(content(second), QByteArray("second"));
+        QCOMPARE(sizeIn(second), 40);
 
         service.deleteBackup(second);
         QVERIFY(service.listBackups().isEmpty());
@@ -89,41 +96,67 @@ private Q_SLOTS:
                                       u"com.apple.dock.backup.20990101-000000.plist"_s}));
     }
 
-    void restoresOnlyADictionary_data() {
-        columns<QByteArray, bool, bool>("backup", "liveFileExists", "restored");
-        QTest::newRow("xml over the live file") << xmlDictionary << true << true;
-        QTest::newRow("binary where there is no live file") << binaryDictionary << false << true;
-        QTest::newRow("text") << QByteArray("tilesize = 52\n") << true << false;
-        QTest::newRow("array at the top")
-            << QByteArray("<plist version=\"1.0\"><array><true/></array></plist>") << true << false;
-        QTest::newRow("truncated binary") << binaryDictionary.left(20) << true << false;
+    // The preferences system caches the Dock's domain and writes the file back when it chooses, so a
+    // backup is what the Dock shows, even where its file was replaced behind the cache's back.
+    void backsUpWhatTheDockShows() {
+        TestHome home;
+        const Platform platform = home.platform();
+        setDockSize(home, 30);
+        write(platform.dockPreferencesFile, xmlDictionary);
+        QCOMPARE(sizeIn(runTask(BackupService(ShellService(platform)).createBackup())), 30);
     }
 
-    // killall fails throughout, as it does when no Dock runs; the restore does not depend on it.
-    void restoresOnlyADictionary() {
-        QFETCH(QByteArray, backup);
-        QFETCH(bool, liveFileExists);
-        QFETCH(bool, restored);
-        TestHome home;
-        const BackupService service{ShellService(home.recordingPlatform())};
-        const QString live = home.platform().dockPreferencesFile;
-        const QByteArray before = liveFileExists ? binaryDictionary : QByteArray();
-        if (liveFileExists)
-            write(live, before);
-        const QString chosen = home.path() + u"/chosen.plist"_s;
-        write(chosen, backup);
+    // The restore goes through the preferences system while its cache holds the Dock's domain:
+    // `defaults` and the restarted Dock show the backup, and it stays once the cache writes itself back
+    // and is dropped. A backup the Dock could not take is refused, by the service or by the system,
+    // before anything changes, and the Dock is not restarted.
+    void restoreTakesEffectOrChangesNothing_data() {
+        columns<QByteArray, int, QString>("backup", "size", "failure");
+        QTest::newRow("as backups are made") << QByteArray() << 30 << QString();
+        QTest::newRow("XML") << xmlDictionary << 52 << QString();
+        const QString notPreferences = u"it is not a Dock preferences file"_s;
+        QTest::newRow("text") << QByteArray("tilesize = 52\n") << 64 << notPreferences;
+        QTest::newRow("array at the top")
+            << QByteArray("<plist version=\"1.0\"><array><true/></array></plist>") << 64 << notPreferences;
+        QTest::newRow("truncated binary") << QByteArray("bplist00\xd0\x08\0\0", 12) << 64 << notPreferences;
+        QTest::newRow("text the system refuses") << xmlDock("<key>caf\xe9</key><string>x</string>") << 64
+                                                 << u"Couldn't apply the Dock layout. Cannot import"_s;
+    }
 
-        qputenv("BERTHWISE_RECORD_EXIT", "1");
-        const auto unset = qScopeGuard([] { qunsetenv("BERTHWISE_RECORD_EXIT"); });
-        if (restored)
-            runTask(service.restoreBackup(chosen));
+    void restoreTakesEffectOrChangesNothing() {
+        QFETCH(QByteArray, backup);
+        QFETCH(int, size);
+        QFETCH(QString, failure);
+        TestHome home;
+        const Platform platform = home.platform();
+        const BackupService service{ShellService(platform)};
+        setDockSize(home, 30);
+        QString chosen = home.path() + u"/chosen.plist"_s;
+        if (backup.isEmpty())
+            chosen = runTask(service.createBackup());
         else
-            QVERIFY_THROWS_EXCEPTION(Error, runTask(service.restoreBackup(chosen)));
-        QCOMPARE(content(live), restored ? backup : before);
-        QCOMPARE(filesBeside(live), QStringList{QFileInfo(live).fileName()});
-        const QList<QStringList> calls = home.recordedCalls();
-        QCOMPARE(calls.size(), restored ? 1 : 0);
-        QVERIFY(!restored || calls.first().mid(1) == QStringList{u"Dock"_s});
+            write(chosen, backup);
+        setDockSize(home, 64);
+        const QByteArray live = content(platform.dockPreferencesFile);
+        const int restarts = home.dockRestarts();
+
+        try {
+            runTask(service.restoreBackup(chosen));
+            QVERIFY2(failure.isEmpty(), "reported success");
+        } catch (const Error& error) {
+            QVERIFY2(!failure.isEmpty() && error.description().contains(failure),
+                     qPrintable(error.description()));
+        }
+        QCOMPARE(home.dock(u"read"_s, {u"tilesize"_s}).output, QString::number(size));
+        QCOMPARE(home.dockRestarts(), restarts + (failure.isEmpty() ? 1 : 0));
+        if (failure.isEmpty())
+            QCOMPARE(sizeIn(platform.simulatedDockFolder + u"/Dock.running.plist"_s), size);
+        else
+            QCOMPARE(content(platform.dockPreferencesFile), live);
+
+        QCOMPARE(home.dock(u"write"_s, {u"autohide"_s, u"-bool"_s, u"yes"_s}).exitCode, 0);
+        logOut(platform);
+        QCOMPARE(home.dock(u"read"_s, {u"tilesize"_s}).output, QString::number(size));
     }
 };
 

@@ -204,16 +204,18 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(Error, (void)service.importProfile(home.path() + u"/missing.json"_s));
     }
 
-    // No Dock preferences file, so no backup can be taken; the apply goes ahead all the same.
+    // No Dock preferences, so the export for the backup yields nothing; the apply goes ahead all the
+    // same.
     void appliesWithoutABackup_data() {
         columns<Apply, QStringList, QStringList>("apply", "calls", "lines");
-        const QStringList twelveScripts(12, u"-lc"_s);
+        const QStringList exportThenTwelveScripts = QStringList{u"export"_s} + QStringList(12, u"-lc"_s);
         QTest::newRow("profile with plist data: import only")
-            << Apply(applyProfileWith<true>) << QStringList{u"import"_s, u"Dock"_s} << QStringList{};
+            << Apply(applyProfileWith<true>) << QStringList{u"export"_s, u"import"_s, u"Dock"_s}
+            << QStringList{};
         QTest::newRow("profile without: the twelve settings")
-            << Apply(applyProfileWith<false>) << twelveScripts
+            << Apply(applyProfileWith<false>) << exportThenTwelveScripts
             << QStringList{u"tilesize -int 64"_s, u"orientation -string right"_s};
-        QTest::newRow("preset") << Apply(applyPresentationMode) << twelveScripts
+        QTest::newRow("preset") << Apply(applyPresentationMode) << exportThenTwelveScripts
                                 << QStringList{u"autohide -bool true"_s,
                                                u"autohide-delay -float 0"_s,
                                                u"show-process-indicators -bool false"_s,

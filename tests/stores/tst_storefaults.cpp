@@ -152,6 +152,8 @@ private Q_SLOTS:
         write(platform.dockPreferencesFile, dockPreferences);
         write(platform.backupsFolder() + u"/com.apple.dock.backup.20250101-090000.plist"_s, dockPreferences);
         write(exportFile(platform), "{\"name\": \"an earlier export\"}");
+        // The Dock runs, and the preferences system holds its domain, as on any Mac in use.
+        QCOMPARE(home.dock(u"read"_s).exitCode, 0);
 
         const QString target = operations[operation].target(platform);
         std::vector<QString> lockedFolders;

@@ -17,7 +17,8 @@ const char* const isolatedVariables[] = {"HOME",
                                          "XDG_CONFIG_HOME",
                                          "TMPDIR",
                                          "BERTHWISE_SIMULATED_DOCK",
-                                         "BERTHWISE_RECORD_FILE"};
+                                         "BERTHWISE_RECORD_FILE",
+                                         "BERTHWISE_RECORD_DOMAIN_FILE"};
 }
 
 TestHome::TestHome() {
@@ -31,6 +32,7 @@ TestHome::TestHome() {
     qputenv("TMPDIR", root + "/tmp");
     qputenv("BERTHWISE_SIMULATED_DOCK", root + "/SimulatedDock");
     qputenv("BERTHWISE_RECORD_FILE", root + "/calls.jsonl");
+    qputenv("BERTHWISE_RECORD_DOMAIN_FILE", root + "/SimulatedDock/com.apple.dock.plist");
     QStandardPaths::setTestModeEnabled(true);
 }
 
