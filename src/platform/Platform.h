@@ -20,6 +20,8 @@ struct Platform {
     QString simulatedDockFolder;
 
     // The running system, with the BERTHWISE_SHELL, BERTHWISE_DEFAULTS and BERTHWISE_KILLALL overrides.
+    // The simulated Dock stands in wherever there is no Dock, and on macOS too when
+    // BERTHWISE_SIMULATED_DOCK names its folder by an absolute path.
     [[nodiscard]] static Platform current();
 
     // The environment of every program Berthwise starts: its own, plus the simulator's folder.
