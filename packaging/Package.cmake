@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
-# The Debian package: `cpack -G DEB` in an optimised build (scripts/package does both).
+# The Debian package (`cpack -G DEB`) or the macOS disk image (`cpack -G DragNDrop`) of an optimised
+# build; scripts/package makes whichever the system it runs on ships.
 set(CPACK_PACKAGE_NAME berthwise)
 set(CPACK_PACKAGE_VENDOR "The Berthwise developers")
 set(CPACK_PACKAGE_CONTACT "The Berthwise developers <${BERTHWISE_CONTACT_EMAIL}>")
@@ -13,6 +14,19 @@ set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     set(CPACK_GENERATOR DEB)
+elseif(APPLE)
+    set(CPACK_GENERATOR DragNDrop)
+    set(CPACK_PACKAGE_FILE_NAME "Berthwise-${PROJECT_VERSION}")
+    set(CPACK_DMG_VOLUME_NAME "Berthwise")
+    # The bundle is completed and signed where CPack has staged it: the install step strips the
+    # executable and rewrites its run paths, which would break a signature made before.
+    set(BERTHWISE_SIGNING_IDENTITY "-" CACHE STRING
+        "Identity the macOS app is signed with; - signs it ad hoc, for this Mac only")
+    find_program(BERTHWISE_MACDEPLOYQT macdeployqt HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}" REQUIRED)
+    set(CPACK_BERTHWISE_DEPLOY_TOOL "${BERTHWISE_MACDEPLOYQT}")
+    set(CPACK_BERTHWISE_QML_DIR "${PROJECT_SOURCE_DIR}/src/screens")
+    set(CPACK_BERTHWISE_SIGNING_IDENTITY "${BERTHWISE_SIGNING_IDENTITY}")
+    set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/macos/CompleteBundle.cmake")
 endif()
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

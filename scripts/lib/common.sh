@@ -57,6 +57,8 @@ install_homebrew_packages() {
     for formula in cmake ninja pkg-config qt qcoro libplist; do
         brew list --versions "$formula" >/dev/null 2>&1 || brew install "$formula"
     done
+    # CMake then finds Qt and QCoro wherever Homebrew lives (/opt/homebrew on Apple silicon).
+    export CMAKE_PREFIX_PATH="$(brew --prefix)${CMAKE_PREFIX_PATH:+:$CMAKE_PREFIX_PATH}"
 }
 
 ensure_dependencies() {
@@ -85,7 +87,8 @@ build() {
         # A compiler cache, where one is installed, makes rebuilds of other checkouts cheap.
         local launcher=()
         command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-        cmake --preset "$preset" "${launcher[@]}"
+        # Spelt so that macOS's bash 3.2 takes an empty list under `set -u`.
+        cmake --preset "$preset" ${launcher[@]+"${launcher[@]}"}
     fi
     cmake --build "$folder"
 }
