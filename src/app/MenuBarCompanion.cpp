@@ -26,7 +26,7 @@ MenuBarCompanion::MenuBarCompanion(DockViewModel& viewModel, Updater& updater, L
     , m_updater(updater)
     , m_launchAtLogin(std::move(launchAtLogin)) {
     buildMenu();
-    connect(&m_menu, &QMenu::aboutToShow, this, &MenuBarCompanion::rebuildProfileItem);
+    followProfiles();
 }
 
 MenuBarCompanion::~MenuBarCompanion() = default;
@@ -41,8 +41,12 @@ void MenuBarCompanion::buildMenu() {
         presets->addAction(preset.name, this,
                            [this, id = idText(preset.id)] { m_viewModel.applyPreset(id); });
     }
+    m_noProfilesItem = new QAction(u"No profiles saved"_s, &m_menu);
+    m_noProfilesItem->setEnabled(false);
+    m_menu.addAction(m_noProfilesItem);
+    m_profileMenu = new QMenu(u"Apply Profile"_s, &m_menu);
+    m_menu.addMenu(m_profileMenu);
     m_presetItem = m_menu.addMenu(presets);
-    rebuildProfileItem();
     m_menu.addSeparator();
 
     m_autoHideItem = m_menu.addAction(u"Auto-hide Dock"_s);
@@ -72,30 +76,55 @@ void MenuBarCompanion::buildMenu() {
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
-void MenuBarCompanion::rebuildProfileItem() {
-    QAction* replacement = nullptr;
+void MenuBarCompanion::followProfiles() {
+    const ProfileListModel* model = m_viewModel.profiles();
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { insertProfileItems(first, last); });
+    connect(model, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int last) { removeProfileItems(first, last); });
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                renameProfileItems(topLeft.row(), bottomRight.row());
+            });
+    connect(model, &QAbstractItemModel::modelReset, this, &MenuBarCompanion::rebuildProfileItems);
+    // One connection for every profile's item, each naming its profile in its data.
+    connect(m_profileMenu, &QMenu::triggered, this,
+            [this](const QAction* action) { m_viewModel.applyProfile(action->data().toString()); });
+    rebuildProfileItems();
+}
+
+void MenuBarCompanion::insertProfileItems(int first, int last) {
     const QList<DockProfile>& profiles = m_viewModel.profiles()->profiles();
-    if (profiles.isEmpty()) {
-        replacement = new QAction(u"No profiles saved"_s, &m_menu);
-        replacement->setEnabled(false);
-    } else {
-        auto* submenu = new QMenu(u"Apply Profile"_s, &m_menu);
-        for (const DockProfile& profile : profiles) {
-            submenu->addAction(profile.name, this,
-                               [this, id = idText(profile.id)] { m_viewModel.applyProfile(id); });
-        }
-        replacement = submenu->menuAction();
+    const QList<QAction*> items = m_profileMenu->actions();
+    QAction* before = first < items.size() ? items.at(first) : nullptr;
+    for (int row = first; row <= last; ++row) {
+        auto* action = new QAction(profiles.at(row).name, m_profileMenu);
+        action->setData(idText(profiles.at(row).id));
+        m_profileMenu->insertAction(before, action);
     }
-    m_menu.insertAction(m_presetItem, replacement);
-    if (m_profileItem) {
-        QAction* old = m_profileItem;
-        m_menu.removeAction(old);
-        if (QMenu* oldSubmenu = old->menu())
-            oldSubmenu->deleteLater();
-        else
-            old->deleteLater();
-    }
-    m_profileItem = replacement;
+    m_noProfilesItem->setVisible(profiles.isEmpty());
+    m_profileMenu->menuAction()->setVisible(!profiles.isEmpty());
+}
+
+void MenuBarCompanion::removeProfileItems(int first, int last) {
+    const QList<QAction*> items = m_profileMenu->actions();
+    for (int row = first; row <= last; ++row)
+        delete items.at(row);
+    const bool none = m_profileMenu->actions().isEmpty();
+    m_noProfilesItem->setVisible(none);
+    m_profileMenu->menuAction()->setVisible(!none);
+}
+
+void MenuBarCompanion::renameProfileItems(int first, int last) {
+    const QList<DockProfile>& profiles = m_viewModel.profiles()->profiles();
+    const QList<QAction*> items = m_profileMenu->actions();
+    for (int row = first; row <= last; ++row)
+        items.at(row)->setText(profiles.at(row).name);
+}
+
+void MenuBarCompanion::rebuildProfileItems() {
+    qDeleteAll(m_profileMenu->actions());
+    insertProfileItems(0, int(m_viewModel.profiles()->profiles().size()) - 1);
 }
 
 void MenuBarCompanion::changeLaunchAtLogin(bool enabled) {

@@ -5,7 +5,6 @@
 
 #include <QMenu>
 #include <QObject>
-#include <QPointer>
 #include <QSystemTrayIcon>
 
 #include <memory>
@@ -36,8 +35,13 @@ Q_SIGNALS:
 
 private:
     void buildMenu();
-    // The profiles change while the menu is closed, so their item is made anew each time it opens.
-    void rebuildProfileItem();
+    // The profiles submenu follows the list row by row, so opening the menu costs nothing however
+    // many profiles there are; only a reordered or reloaded list makes it anew.
+    void followProfiles();
+    void insertProfileItems(int first, int last);
+    void removeProfileItems(int first, int last);
+    void renameProfileItems(int first, int last);
+    void rebuildProfileItems();
     void changeLaunchAtLogin(bool enabled);
     // The item exists for its menu, so a plain click opens it as well as the context click, which
     // the tray answers by itself.
@@ -47,7 +51,8 @@ private:
     Updater& m_updater;
     LaunchAtLogin m_launchAtLogin;
     QMenu m_menu;
-    QPointer<QAction> m_profileItem;
+    QAction* m_noProfilesItem = nullptr;
+    QMenu* m_profileMenu = nullptr;
     QAction* m_presetItem = nullptr;
     QAction* m_autoHideItem = nullptr;
     QAction* m_launchAtLoginItem = nullptr;

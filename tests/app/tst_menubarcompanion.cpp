@@ -19,11 +19,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Item titles top to bottom, separators as "-".
+// The shown items' titles top to bottom, separators as "-".
 QStringList titles(const QMenu& menu) {
     QStringList result;
-    for (const QAction* action : menu.actions())
-        result.append(action->isSeparator() ? u"-"_s : action->text());
+    for (const QAction* action : menu.actions()) {
+        if (action->isVisible())
+            result.append(action->isSeparator() ? u"-"_s : action->text());
+    }
     return result;
 }
 
@@ -105,8 +107,18 @@ private Q_SLOTS:
         Q_EMIT menu.aboutToShow();
         expected.replace(expected.indexOf(u"No profiles saved"_s), u"Apply Profile"_s);
         QCOMPARE(titles(menu), expected);
-        QCOMPARE(titles(*item(menu, u"Apply Profile"_s)->menu()),
-                 QStringList({u"Focus"_s, u"Evening"_s, u"Work"_s}));
+        QMenu& profileMenu = *item(menu, u"Apply Profile"_s)->menu();
+        QCOMPARE(titles(profileMenu), QStringList({u"Focus"_s, u"Evening"_s, u"Work"_s}));
+        // Edits made in the window show at once, each in its own item.
+        const QList<DockProfile> profiles = m_viewModel->profiles()->profiles();
+        m_viewModel->renameProfile(profiles.at(1).id.toString(QUuid::WithoutBraces), u"Night"_s);
+        m_viewModel->deleteProfile(profiles.at(0).id.toString(QUuid::WithoutBraces));
+        waitUntilIdle();
+        QVERIFY(QTest::qWaitFor([this] { return m_viewModel->profiles()->count() == 2; }));
+        QCOMPARE(titles(profileMenu), QStringList({u"Night"_s, u"Work"_s}));
+        profileMenu.actions().constFirst()->trigger();
+        waitUntilIdle();
+        QCOMPARE(m_viewModel->statusMessage(), u"Profile 'Night' applied."_s);
 
         QSignalSpy opened(m_companion.get(), &MenuBarCompanion::openWindowRequested);
         QSignalSpy quit(m_companion.get(), &MenuBarCompanion::quitRequested);
