@@ -5,7 +5,7 @@ import QtQuick.Layouts
 import Berthwise
 
 // Takes backups of the Dock's preferences, lists them to restore or delete, and resets the Dock.
-ScreenPage {
+ListPage {
     id: view
 
     objectName: "backupRestoreView"
@@ -28,72 +28,72 @@ ScreenPage {
     // the folder is read again whenever the screen is shown.
     onAppeared: DockViewModel.reloadBackups()
 
-    RowLayout {
-        spacing: Theme.spacing.regular
+    model: DockViewModel.backups
+    spacing: Theme.spacing.regular
 
-        PrimaryButton {
-            objectName: "createBackupButton"
-            text: "Create Backup"
-            icon: "externaldrive.badge.plus"
-            onActivated: DockViewModel.createBackup()
-        }
-
-        BorderedButton {
-            objectName: "resetButton"
-            text: "Reset to Default"
-            icon: "trash.fill"
-            destructive: true
-            onActivated: resetConfirmation.open()
-        }
+    delegate: BackupRow {
+        objectName: "backupRow_" + fileName
+        width: view.rowWidth
+        onRestoreRequested: view.askToRestore(path, fileName)
+        onDeleteRequested: DockViewModel.deleteBackup(path)
     }
 
-    ColumnLayout {
-        Layout.fillWidth: true
-        spacing: Theme.spacing.regular
-
+    above: [
         RowLayout {
-            spacing: Theme.spacing.small
+            spacing: Theme.spacing.regular
 
-            StaticText {
-                Layout.alignment: Qt.AlignBaseline
-                text: "Saved Backups"
-                font: Theme.font.title2
-                Accessible.role: Accessible.Heading
+            PrimaryButton {
+                objectName: "createBackupButton"
+                text: "Create Backup"
+                icon: "externaldrive.badge.plus"
+                onActivated: DockViewModel.createBackup()
             }
 
-            StaticText {
-                objectName: "backupCount"
-                Layout.alignment: Qt.AlignBaseline
-                visible: view.backupCount > 0
-                text: view.backupCount + " backup" + (view.backupCount === 1 ? "" : "s")
-                font: Theme.font.caption
-                color: Theme.secondaryText
+            BorderedButton {
+                objectName: "resetButton"
+                text: "Reset to Default"
+                icon: "trash.fill"
+                destructive: true
+                onActivated: resetConfirmation.open()
             }
-        }
-
-        EmptyState {
-            objectName: "backupsEmptyState"
-            // Its texts keep to their own width, which would otherwise cap the whole column's.
+        },
+        ColumnLayout {
             Layout.fillWidth: true
-            Layout.maximumWidth: Infinity
-            visible: view.backupCount === 0
-            padding: Theme.spacing.spacious
-            icon: "externaldrive.badge.xmark"
-            heading: "No backups yet"
-            text: "Create a backup to save your current Dock layout."
-        }
+            spacing: Theme.spacing.regular
 
-        Repeater {
-            model: DockViewModel.backups
+            RowLayout {
+                spacing: Theme.spacing.small
 
-            BackupRow {
-                objectName: "backupRow_" + fileName
+                StaticText {
+                    Layout.alignment: Qt.AlignBaseline
+                    text: "Saved Backups"
+                    font: Theme.font.title2
+                    Accessible.role: Accessible.Heading
+                }
+
+                StaticText {
+                    objectName: "backupCount"
+                    Layout.alignment: Qt.AlignBaseline
+                    visible: view.backupCount > 0
+                    text: view.backupCount + " backup" + (view.backupCount === 1 ? "" : "s")
+                    font: Theme.font.caption
+                    color: Theme.secondaryText
+                }
+            }
+
+            EmptyState {
+                objectName: "backupsEmptyState"
+                // Its texts keep to their own width, which would otherwise cap the whole column's.
                 Layout.fillWidth: true
-                onRestoreRequested: view.askToRestore(path, fileName)
-                onDeleteRequested: DockViewModel.deleteBackup(path)
+                Layout.maximumWidth: Infinity
+                visible: view.backupCount === 0
+                padding: Theme.spacing.spacious
+                icon: "externaldrive.badge.xmark"
+                heading: "No backups yet"
+                text: "Create a backup to save your current Dock layout."
             }
         }
-    }
+    ]
 
     ConfirmationDialog {
         id: resetConfirmation

@@ -8,7 +8,7 @@ import Berthwise
 
 // The Profiles section: the saved profiles as cards, with capturing the current Dock, importing a
 // profile file, and each card's apply, rename, export and delete.
-ScreenPage {
+GridPage {
     id: screen
 
     objectName: "profilesView"
@@ -53,7 +53,40 @@ ScreenPage {
         }
     ]
 
-    EmptyState {
+    model: DockViewModel.profiles
+    minimumColumnWidth: 260
+    cellHeight: tallestCard.implicitHeight + spacing
+
+    delegate: ProfileCard {
+        id: card
+
+        objectName: "profileCard_" + card.name
+        width: screen.cardWidth
+        height: screen.cardHeight
+        onApplyRequested: DockViewModel.applyProfile(card.profileId)
+        onRenameRequested: renameDialog.openFor(card.profileId, card.name)
+        onExportRequested: screen.exportProfile(card.profileId, card.name)
+        onDeleteRequested: DockViewModel.deleteProfile(card.profileId)
+    }
+
+    // Every cell is as tall as the tallest card can be at the grid's column width: the one with the
+    // most and the widest badges. Never shown, and out of reach of the pointer and the keyboard.
+    ProfileCard {
+        id: tallestCard
+
+        width: screen.cardWidth
+        opacity: 0
+        enabled: false
+        z: -1
+        Accessible.ignored: true
+        profileId: ""
+        name: "Profile"
+        icon: "square.stack.3d.up.fill"
+        capturedText: "Captured Sep 30, 2026"
+        badges: ["Size 128px", "Bottom", "Auto-hide"]
+    }
+
+    above: EmptyState {
         objectName: "profilesEmptyState"
         visible: screen.isEmpty
         Layout.alignment: Qt.AlignHCenter
@@ -65,32 +98,7 @@ ScreenPage {
         onActionTriggered: screen.captureNew()
     }
 
-    AdaptiveGrid {
-        id: grid
-
-        objectName: "profileGrid"
-        visible: !screen.isEmpty
-        Layout.fillWidth: true
-        minimumColumnWidth: 260
-
-        Repeater {
-            model: DockViewModel.profiles
-
-            delegate: ProfileCard {
-                id: card
-
-                objectName: "profileCard_" + card.name
-                width: grid.columnWidth
-                onApplyRequested: DockViewModel.applyProfile(card.profileId)
-                onRenameRequested: renameDialog.openFor(card.profileId, card.name)
-                onExportRequested: screen.exportProfile(card.profileId, card.name)
-                onDeleteRequested: DockViewModel.deleteProfile(card.profileId)
-            }
-        }
-    }
-
-    InfoBanner {
-        Layout.maximumWidth: parent.width
+    below: InfoBanner {
         icon: "square.stack.3d.up"
         message: "Profiles capture your full Dock configuration so you can switch between setups like Coding, Design, or Presentation. Applying a profile automatically backs up your current Dock first."
     }

@@ -6,7 +6,7 @@ import Berthwise
 
 // The Schedules section: the weekly schedules that switch the Dock to a profile, in their stored
 // order, and the editor that adds and changes them.
-ScreenPage {
+ListPage {
     id: screen
 
     readonly property bool hasProfiles: DockViewModel.profiles.count > 0
@@ -33,7 +33,10 @@ ScreenPage {
         DockViewModel.deleteSchedule(card.scheduleId);
         if (!hadFocus)
             return;
-        const next = cards.itemAt(Math.min(row, cards.count - 1));
+        const nextRow = Math.min(row, count - 1);
+        if (nextRow >= 0)
+            positionViewAtIndex(nextRow, ListView.Contain);
+        const next = nextRow >= 0 ? itemAtIndex(nextRow) : null;
         if (next)
             next.takeKeyboardFocus();
         else
@@ -43,7 +46,19 @@ ScreenPage {
     objectName: "schedulesView"
     title: "Schedules"
     subtitle: "Automatically switch Dock profiles at set times."
-    spacing: Theme.spacing.section
+    sectionSpacing: Theme.spacing.section
+    spacing: Theme.spacing.snug
+    model: DockViewModel.schedules
+
+    delegate: ScheduleCard {
+        id: card
+
+        objectName: "scheduleCard_" + scheduleId
+        width: screen.rowWidth
+        onEditRequested: screen.openEditor(scheduleId)
+        onEnabledToggled: value => DockViewModel.setScheduleEnabled(scheduleId, value)
+        onDeleteRequested: screen.deleteSchedule(card)
+    }
 
     // The runner may have marked schedules as applied while the screen was away.
     onAppeared: DockViewModel.reloadSchedules()
@@ -58,66 +73,43 @@ ScreenPage {
         onActivated: screen.openEditor("")
     }
 
-    ColumnLayout {
-        objectName: "scheduleList"
-        visible: DockViewModel.schedules.count > 0
-        Layout.fillWidth: true
-        spacing: Theme.spacing.snug
-
-        Repeater {
-            id: cards
-
-            model: DockViewModel.schedules
-
-            delegate: ScheduleCard {
-                id: card
-
-                objectName: "scheduleCard_" + scheduleId
-                Layout.fillWidth: true
-                onEditRequested: screen.openEditor(scheduleId)
-                onEnabledToggled: value => DockViewModel.setScheduleEnabled(scheduleId, value)
-                onDeleteRequested: screen.deleteSchedule(card)
-            }
-        }
-    }
-
-    EmptyState {
-        objectName: "schedulesEmptyState"
-        visible: DockViewModel.schedules.count === 0
-        Layout.alignment: Qt.AlignHCenter
-        icon: "clock.badge.plus"
-        heading: "No schedules yet"
-        text: "Add a schedule to automatically switch your Dock profile at a set time and day."
-        actionText: screen.hasProfiles ? "Add First Schedule" : ""
-        actionIcon: "plus"
-        onActionTriggered: screen.openEditor("")
-
-        RowLayout {
-            objectName: "createProfileHint"
-            visible: !screen.hasProfiles
+    below: [
+        EmptyState {
+            objectName: "schedulesEmptyState"
+            visible: DockViewModel.schedules.count === 0
             Layout.alignment: Qt.AlignHCenter
-            spacing: Theme.spacing.tight
+            icon: "clock.badge.plus"
+            heading: "No schedules yet"
+            text: "Add a schedule to automatically switch your Dock profile at a set time and day."
+            actionText: screen.hasProfiles ? "Add First Schedule" : ""
+            actionIcon: "plus"
+            onActionTriggered: screen.openEditor("")
 
-            SymbolIcon {
-                name: "info.circle"
-                size: Theme.iconSize.small
-                color: Theme.warning
-            }
+            RowLayout {
+                objectName: "createProfileHint"
+                visible: !screen.hasProfiles
+                Layout.alignment: Qt.AlignHCenter
+                spacing: Theme.spacing.tight
 
-            StaticText {
-                text: "Create a profile first in the Profiles tab"
-                font: Theme.font.caption
-                color: Theme.warning
+                SymbolIcon {
+                    name: "info.circle"
+                    size: Theme.iconSize.small
+                    color: Theme.warning
+                }
+
+                StaticText {
+                    text: "Create a profile first in the Profiles tab"
+                    font: Theme.font.caption
+                    color: Theme.warning
+                }
             }
+        },
+        InfoBanner {
+            icon: "clock.badge.checkmark"
+            message: "Berthwise checks your schedules every 30 seconds while running. Make sure the app is set to "
+                     + "Launch at Login so schedules trigger reliably in the background."
         }
-    }
-
-    InfoBanner {
-        Layout.maximumWidth: parent.width
-        icon: "clock.badge.checkmark"
-        message: "Berthwise checks your schedules every 30 seconds while running. Make sure the app is set to "
-                 + "Launch at Login so schedules trigger reliably in the background."
-    }
+    ]
 
     ScheduleEditSheet {
         id: editor

@@ -24,9 +24,7 @@ ScreenTestCase {
     function createView(files) {
         for (const file of files ?? [older, newer])
             TestProbe.writeFile(TestProbe.backupFile(file), dockWithSize(file === newer ? 50 : 30))
-        const view = show(viewComponent, "backupsEmptyState")
-        settled(child(view, "backupsEmptyState").parent)
-        return view
+        return show(viewComponent)
     }
 
     function button(view, row, name) {
@@ -62,6 +60,7 @@ ScreenTestCase {
             operate(deletes ? trash : child(view, data.action), data.way)
             compare(DockViewModel.isWorking, !deletes)
             idle()
+            settled(view)
             compare(TestProbe.backupFiles().includes(older), !deletes)
         }
         const count = child(view, "backupCount")

@@ -82,6 +82,11 @@ CardSurface {
         labels: card.badges
     }
 
+    // In a cell taller than the card needs, the button keeps to the bottom, level with its neighbours'.
+    Item {
+        Layout.fillHeight: true
+    }
+
     PrimaryButton {
         objectName: "applyButton"
         Layout.fillWidth: true

@@ -15,6 +15,9 @@ T.ScrollBar {
                              implicitContentHeight + topPadding + bottomPadding)
 
     padding: 2
+    // A screen reader scrolls the page a tenth at a time, which brings rows out of view into being.
+    Accessible.onIncreaseAction: increase()
+    Accessible.onDecreaseAction: decrease()
     visible: policy !== T.ScrollBar.AlwaysOff
     minimumSize: orientation === Qt.Horizontal ? height / width : width / height
 

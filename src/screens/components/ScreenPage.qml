@@ -25,19 +25,10 @@ Flickable {
 
     default property alias content: column.data
 
-    // The screen has come into view: built for its section, or shown again with the window, which
-    // may have been closed for hours while the menu bar item and the schedules went on working.
     signal appeared
 
-    Component.onCompleted: appeared()
-
-    Connections {
-        target: page.Window.window
-
-        function onVisibleChanged() {
-            if (page.Window.window.visible)
-                page.appeared();
-        }
+    ScreenAppearance {
+        onAppeared: page.appeared()
     }
 
     contentWidth: width
@@ -45,6 +36,7 @@ Flickable {
     clip: true
     boundsBehavior: Flickable.StopAtBounds
     T.ScrollBar.vertical: PageScrollBar {
+        objectName: "pageScrollBar"
         Accessible.name: page.navigationTitle
     }
 
