@@ -30,6 +30,8 @@ ListPage {
 
     model: DockViewModel.backups
     spacing: Theme.spacing.regular
+    // The rows follow their heading as a list under its title.
+    rowsGap: Theme.spacing.regular
 
     delegate: BackupRow {
         objectName: "backupRow_" + fileName

@@ -18,11 +18,13 @@ GridView {
     property real sectionSpacing: Theme.spacing.page
     property real minimumColumnWidth: 220
     property real spacing: Theme.spacing.large
+    // Between what stands above the rows and the first row.
+    property real rowsGap: sectionSpacing
     property list<Item> headerTrailing
     property list<Item> above
     property list<Item> below
     // Each cell carries the gap below its card, which the stretch below the cards counts in its own.
-    readonly property real rowGap: spacing
+    readonly property real lastRowGap: spacing
     // The width the header, the cards and the footer share.
     readonly property real rowWidth: width - 2 * padding
     readonly property int columns: Math.max(1, Math.floor((rowWidth + spacing) / (minimumColumnWidth + spacing)))
@@ -58,6 +60,10 @@ GridView {
 
     RowFocus {
         view: page
+    }
+
+    KeepInView {
+        flickable: page
     }
 
     ScreenAppearance {

@@ -17,11 +17,13 @@ ListView {
     property real padding: Theme.spacing.page
     // Between the header, what stands above the rows, the rows and what stands below them.
     property real sectionSpacing: Theme.spacing.page
+    // Between what stands above the rows and the first row.
+    property real rowsGap: sectionSpacing
     property list<Item> headerTrailing
     property list<Item> above
     property list<Item> below
     // What the last row leaves below itself, which the stretch below the rows counts in its gap.
-    readonly property real rowGap: 0
+    readonly property real lastRowGap: 0
     readonly property real rowWidth: width - leftMargin - rightMargin
 
     signal appeared
@@ -52,6 +54,10 @@ ListView {
 
     RowFocus {
         view: page
+    }
+
+    KeepInView {
+        flickable: page
     }
 
     ScreenAppearance {

@@ -18,8 +18,8 @@ Item {
     readonly property real spacing: page ? page.sectionSpacing : 0
     // The header's gap stays whether or not rows follow it; the footer's keeps clear of the rows
     // only where there are some.
-    readonly property real gapAbove: !heads && hasRows ? spacing - page.rowGap : 0
-    readonly property real gapBelow: heads ? spacing : 0
+    readonly property real gapAbove: !heads && hasRows ? spacing - page.lastRowGap : 0
+    readonly property real gapBelow: heads && page ? page.rowsGap : 0
 
     width: page ? page.rowWidth : 0
     // A stretch with nothing in it takes no room, gaps included.
@@ -50,5 +50,32 @@ Item {
         }
         for (const item of Array.from(heads ? page.above : page.below))
             item.parent = column;
+    }
+
+    // The list places its rows below this stretch before the items in it are laid out, and keeps
+    // them where they are as it grows, which would leave the page's top above the view: until the
+    // page is moved, it shows its top.
+    property bool moved: false
+
+    onHeightChanged: {
+        if (heads && page && !moved)
+            toTop.restart();
+    }
+
+    // Once the list has placed itself around the new height.
+    Timer {
+        id: toTop
+
+        interval: 0
+        onTriggered: section.page.contentY = section.page.originY - section.page.topMargin
+    }
+
+    Connections {
+        target: section.page
+        enabled: section.heads
+
+        function onMovementStarted() {
+            section.moved = true;
+        }
     }
 }

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
 import QtQuick
-import Berthwise
 
-// Walks Tab and Backtab through a list page in the order it shows, and keeps the keyboard focus in
-// view. Rows out of view do not exist, so the window's own path would skip them, and the rows that
-// do exist stand in the order they were made: a step that would leave a row goes instead to the
-// first stop of the row below (or the last stop of the row above), made and scrolled into view
-// first; past the last row it goes on to the page's end and then out of the list. The keys are
-// taken as shortcuts, since a control that takes the focus from Tab moves it on by itself before the
-// list could see the key.
+// Walks Tab and Backtab through a list page in the order it shows. Rows out of view do not exist,
+// so the window's own path would skip them, and the rows that do exist stand in the order they were
+// made: a step that would leave a row goes instead to the first stop of the row below (or the last
+// stop of the row above), made and scrolled into view first; past the last row it goes on to the
+// page's end and then out of the list. The keys are taken as shortcuts, since a control that takes
+// the focus from Tab moves it on by itself before the list could see the key.
 Item {
     id: walker
 
@@ -96,19 +94,5 @@ Item {
         sequences: ["Backtab", "Shift+Tab"]
         enabled: walker.inList
         onActivated: walker.step(false)
-    }
-
-    onFocusedChanged: {
-        if (!inList)
-            return;
-        const margin = Theme.spacing.small;
-        const top = focused.mapToItem(view.contentItem, 0, 0).y - margin;
-        const bottom = top + focused.height + 2 * margin;
-        const lowest = view.originY - view.topMargin;
-        const highest = Math.max(lowest, view.originY + view.contentHeight + view.bottomMargin - view.height);
-        if (top < view.contentY)
-            view.contentY = Math.max(lowest, top);
-        else if (bottom > view.contentY + view.height)
-            view.contentY = Math.min(highest, bottom - view.height);
     }
 }

@@ -31,6 +31,10 @@ Flickable {
         onAppeared: page.appeared()
     }
 
+    KeepInView {
+        flickable: page
+    }
+
     contentWidth: width
     contentHeight: column.implicitHeight + 2 * padding
     clip: true

@@ -111,22 +111,6 @@ T.Dialog {
 
     contentItem: scroller
 
-    // A body taller than the window scrolls, and the keyboard focus must not move out of sight.
-    readonly property Item focusedItem: scroller.Window.activeFocusItem
-    onFocusedItemChanged: {
-        let ancestor = focusedItem;
-        while (ancestor && ancestor !== bodyColumn)
-            ancestor = ancestor.parent;
-        if (!ancestor)
-            return;
-        const top = focusedItem.mapToItem(bodyColumn, 0, 0).y + bodyColumn.y - Theme.spacing.small;
-        const bottom = top + focusedItem.height + 2 * Theme.spacing.small;
-        if (top < scroller.contentY)
-            scroller.contentY = Math.max(0, top);
-        else if (bottom > scroller.contentY + scroller.height)
-            scroller.contentY = Math.min(scroller.contentHeight - scroller.height, bottom - scroller.height);
-    }
-
     // Built here rather than in place, since the body's column must exist before the sheet's
     // contents are handed to it.
     readonly property Flickable scroller: Flickable {
@@ -137,6 +121,11 @@ T.Dialog {
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {
             Accessible.name: sheet.title
+        }
+
+        // A body taller than the window scrolls, and the keyboard focus must not move out of sight.
+        KeepInView {
+            flickable: sheet.scroller
         }
 
         ColumnLayout {
