@@ -134,4 +134,23 @@ ScreenTestCase {
         }
         compare(view.itemAtIndex(701).name, "Renamed while scrolled")
     }
+
+    // The schedule editor offers every profile, yet makes only the rows in view, and Tab walks
+    // them all in order.
+    function test_scheduleEditorOffersEveryProfile() {
+        const view = open(screens()[1])
+        view.openEditor("")
+        const sheet = child(view, "scheduleEditor")
+        tryCompare(sheet, "opened", true)
+        const list = settled(child(sheet.contentItem.parent, "profileRows"))
+        compare(list.count, DockViewModel.profiles.count)
+        const made = Array.from(list.contentItem.children).filter(item => item.objectName.startsWith("profileRow_"))
+        verify(made.length > 0 && made.length < 30, made.length + " rows made")
+        list.itemAtIndex(0).forceActiveFocus(Qt.TabFocusReason)
+        for (let row = 1; row < 40; ++row) {
+            keyClick(Qt.Key_Tab)
+            compare(Window.activeFocusItem.objectName, "profileRow_" + DockViewModel.profiles.get(row).name)
+        }
+        keyClick(Qt.Key_Escape)
+    }
 }

@@ -38,6 +38,8 @@ ScreenTestCase {
     function editor() {
         const sheet = item("scheduleEditor");
         tryVerify(() => sheet.opened, 5000, "the editor opens");
+        // Its profile rows are made as the list is first laid out.
+        settled(child(sheet.contentItem.parent, "profileRows"));
         return sheet;
     }
 

@@ -27,9 +27,12 @@ Item {
         const lowest = flickable.originY - flickable.topMargin;
         const highest = Math.max(lowest, flickable.originY + flickable.contentHeight + flickable.bottomMargin
                                  - flickable.height);
-        if (top < flickable.contentY || bottom - top > flickable.height)
-            flickable.contentY = Math.max(lowest, Math.min(highest, top));
-        else if (bottom > flickable.contentY + flickable.height)
+        const viewBottom = flickable.contentY + flickable.height;
+        if (top < flickable.contentY)
+            flickable.contentY = Math.max(lowest, top);
+        else if (bottom - top > flickable.height && top > viewBottom - 2 * margin)
+            flickable.contentY = Math.min(highest, top);
+        else if (bottom > viewBottom && bottom - top <= flickable.height)
             flickable.contentY = Math.min(highest, bottom - flickable.height);
     }
 }

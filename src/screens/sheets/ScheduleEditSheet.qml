@@ -90,7 +90,8 @@ SheetFrame {
         spacing: Theme.spacing.snug
         // Tab would otherwise start over at the top of the dialog rather than at what follows.
         Keys.onTabPressed: event => {
-            const first = profileRows.itemAt(0);
+            profileRows.positionViewAtBeginning();
+            const first = profileRows.itemAtIndex(0);
             if (first)
                 first.forceActiveFocus(Qt.TabFocusReason);
             else
@@ -112,23 +113,41 @@ SheetFrame {
             wrapMode: Text.Wrap
         }
 
-        ColumnLayout {
+        // Only the rows in view exist: a user with a profile for every project would otherwise wait
+        // for a thousand rows each time the editor opens. Past a few rows the list scrolls inside
+        // the sheet.
+        ListView {
+            id: profileRows
+
+            // A picker row's height: its 32-point tile and the padding around it.
+            readonly property real rowHeight: 32 + 2 * Theme.spacing.regular
+
+            objectName: "profileRows"
             Layout.fillWidth: true
+            // From the count rather than the rows made, so that every row in view is made at once.
+            Layout.preferredHeight: Math.min(count * (rowHeight + spacing) - spacing, 5.5 * (rowHeight + spacing))
+            visible: count > 0
+            model: DockViewModel.profiles
             spacing: Theme.spacing.small
+            clip: true
+            reuseItems: true
+            boundsBehavior: Flickable.StopAtBounds
+            keyNavigationEnabled: false
+            currentIndex: -1
+            Accessible.role: Accessible.List
+            Accessible.name: "Profile"
 
-            Repeater {
-                id: profileRows
+            delegate: ProfilePickerRow {
+                required property string profileId
 
-                model: DockViewModel.profiles
+                objectName: "profileRow_" + name
+                width: profileRows.width
+                group: profileChoice
+                value: profileId
+            }
 
-                delegate: ProfilePickerRow {
-                    required property string profileId
-
-                    objectName: "profileRow_" + name
-                    Layout.fillWidth: true
-                    group: profileChoice
-                    value: profileId
-                }
+            RowFocus {
+                view: profileRows
             }
         }
     }
