@@ -31,18 +31,19 @@ Item {
     ]
 
     // Held until the window goes: a component nobody holds would be collected.
-    property var preloadedScreens: []
+    property Component preloaded
 
     function select(key) {
         selection = key
     }
 
-    // The sections' screens import the controls and their style, which the window and the first
-    // screen do without. Loaded in the background once the window has drawn, no section's first
-    // visit waits for them.
+    // The other sections' screens need the controls and their style, which the window and the first
+    // screen do without. The sheet frame brings them, with the pieces most screens share; loaded in
+    // the background once the window has drawn, no section's first visit waits for them. Each
+    // screen's own types load on its first visit: all of them at once would hold several megabytes
+    // for screens the user may never open.
     function preloadScreens() {
-        preloadedScreens = sections.map(section => Qt.createComponent(section.screen + ".qml",
-                                                                      Component.Asynchronous))
+        preloaded = Qt.createComponent("components/SheetFrame.qml", Component.Asynchronous)
     }
 
     T.SplitView {
