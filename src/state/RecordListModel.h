@@ -79,24 +79,38 @@ void RecordListModel::replaceRows(QList<Row>& rows, const QList<Row>& next, IdOf
 
 template <typename Row, typename IdOf, typename Ids>
 void RecordListModel::updateInPlace(QList<Row>& rows, const QList<Row>& next, IdOf idOf, const Ids& nextIds) {
-    for (qsizetype i = rows.size() - 1; i >= 0; --i) {
-        if (nextIds.contains(idOf(rows.at(i))))
+    // Rows go and come a run of neighbours at a time: a view handles one announcement of a thousand
+    // rows far faster than a thousand announcements of one, as when a long list is first loaded.
+    for (qsizetype last = rows.size() - 1; last >= 0;) {
+        if (nextIds.contains(idOf(rows.at(last)))) {
+            --last;
             continue;
-        beginRemoveRows({}, int(i), int(i));
-        rows.removeAt(i);
+        }
+        qsizetype first = last;
+        while (first > 0 && !nextIds.contains(idOf(rows.at(first - 1))))
+            --first;
+        beginRemoveRows({}, int(first), int(last));
+        rows.remove(first, last - first + 1);
         endRemoveRows();
+        last = first - 1;
     }
-    // What is left is in the new order, so each position either holds its row already or takes a new one.
-    for (qsizetype i = 0; i < next.size(); ++i) {
+    // What is left is in the new order, so each position either holds its row already or starts a
+    // run of new ones that ends at the next row that stays.
+    for (qsizetype i = 0; i < next.size();) {
         if (i < rows.size() && idOf(rows.at(i)) == idOf(next.at(i))) {
             if (!(rows.at(i) == next.at(i))) {
                 rows[i] = next.at(i);
                 Q_EMIT dataChanged(index(int(i)), index(int(i)));
             }
+            ++i;
             continue;
         }
-        beginInsertRows({}, int(i), int(i));
-        rows.insert(i, next.at(i));
+        qsizetype end = i;
+        while (end < next.size() && (i >= rows.size() || idOf(next.at(end)) != idOf(rows.at(i))))
+            ++end;
+        beginInsertRows({}, int(i), int(end - 1));
+        rows = rows.mid(0, i) + next.mid(i, end - i) + rows.mid(i);
         endInsertRows();
+        i = end;
     }
 }

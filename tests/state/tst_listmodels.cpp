@@ -68,6 +68,11 @@ private Q_SLOTS:
             << abc << QStringList{u"d:D"_s, u"a:Ay"_s, u"c:C"_s}
             << QStringList{u"remove 1"_s, u"insert 0"_s, u"change 1"_s};
         QTest::newRow("an id twice") << ab << QStringList{u"a:A"_s, u"a:A2"_s} << QStringList{u"reset"_s};
+        QTest::newRow("first load, in one step") << QStringList{} << abc << QStringList{u"insert 0-2"_s};
+        QTest::newRow("neighbours come and go together")
+            << QStringList{u"a:A"_s, u"b:B"_s, u"c:C"_s, u"d:D"_s, u"e:E"_s}
+            << QStringList{u"x:X"_s, u"y:Y"_s, u"a:A"_s, u"e:E"_s, u"z:Z"_s}
+            << QStringList{u"remove 1-3"_s, u"insert 0-1"_s, u"insert 4"_s};
     }
 
     // Only the rows that changed are touched, so the delegates of the others live on.
@@ -79,9 +84,13 @@ private Q_SLOTS:
         model.setProfiles(profilesFrom(before));
         QStringList steps;
         connect(&model, &QAbstractItemModel::rowsInserted, this,
-                [&](const QModelIndex&, int first) { steps.append(u"insert %1"_s.arg(first)); });
-        connect(&model, &QAbstractItemModel::rowsRemoved, this,
-                [&](const QModelIndex&, int first) { steps.append(u"remove %1"_s.arg(first)); });
+                [&](const QModelIndex&, int first, int last) {
+                    steps.append(first == last ? u"insert %1"_s.arg(first)
+                                               : u"insert %1-%2"_s.arg(first).arg(last));
+                });
+        connect(&model, &QAbstractItemModel::rowsRemoved, this, [&](const QModelIndex&, int first, int last) {
+            steps.append(first == last ? u"remove %1"_s.arg(first) : u"remove %1-%2"_s.arg(first).arg(last));
+        });
         connect(&model, &QAbstractItemModel::dataChanged, this,
                 [&](const QModelIndex& first) { steps.append(u"change %1"_s.arg(first.row())); });
         connect(&model, &QAbstractItemModel::modelReset, this, [&] { steps.append(u"reset"_s); });
