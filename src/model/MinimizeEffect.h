@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
+#include "EnumTable.h"
 
-#include <array>
+#include <QString>
+#include <QStringView>
+
 #include <optional>
 
 // The animation of a window being minimised; the raw value is also its stored form.
 enum class MinimizeEffect { genie, scale, suck };
 
-inline constexpr std::array allMinimizeEffects{MinimizeEffect::genie, MinimizeEffect::scale,
-                                               MinimizeEffect::suck};
+inline constexpr EnumTable<MinimizeEffect, QStringView, 3> minimizeEffectRawValues{
+    {MinimizeEffect::genie, u"genie"}, {MinimizeEffect::scale, u"scale"}, {MinimizeEffect::suck, u"suck"}};
 
-[[nodiscard]] QString rawValue(MinimizeEffect effect);
+[[nodiscard]] inline QString rawValue(MinimizeEffect effect) {
+    return valueOf(minimizeEffectRawValues, effect).toString();
+}
 // Exact, case-sensitive match of a raw value.
-[[nodiscard]] std::optional<MinimizeEffect> minimizeEffectFromRawValue(QStringView raw);
+[[nodiscard]] inline std::optional<MinimizeEffect> minimizeEffectFromRawValue(QStringView raw) {
+    return caseOf(minimizeEffectRawValues, raw);
+}

@@ -1,10 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "DisplayText.h"
 
+#include "model/EnumTable.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr EnumTable<RecentStackType, QStringView, 3> recentStackTitles{
+    {RecentStackType::applications, u"Recent Applications"},
+    {RecentStackType::documents, u"Recent Documents"},
+    {RecentStackType::servers, u"Recent Servers"}};
+
+} // namespace
 
 QStringList DisplayText::badges(const DockConfiguration& configuration) {
     QString edge = rawValue(configuration.orientation);
@@ -51,13 +62,5 @@ QString DisplayText::accent(const QString& icon) {
 }
 
 QString DisplayText::recentStackTitle(RecentStackType type) {
-    switch (type) {
-    case RecentStackType::applications:
-        return u"Recent Applications"_s;
-    case RecentStackType::documents:
-        return u"Recent Documents"_s;
-    case RecentStackType::servers:
-        return u"Recent Servers"_s;
-    }
-    return {};
+    return valueOf(recentStackTitles, type).toString();
 }

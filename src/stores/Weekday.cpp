@@ -1,7 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "Weekday.h"
 
-using namespace Qt::StringLiterals;
+#include "model/EnumTable.h"
+
+#include <QStringView>
+
+namespace {
+
+constexpr EnumTable<Weekday, QStringView, 7> weekdayNames{
+    {Weekday::sunday, u"Sunday"},       {Weekday::monday, u"Monday"},     {Weekday::tuesday, u"Tuesday"},
+    {Weekday::wednesday, u"Wednesday"}, {Weekday::thursday, u"Thursday"}, {Weekday::friday, u"Friday"},
+    {Weekday::saturday, u"Saturday"}};
+
+} // namespace
 
 std::optional<Weekday> weekdayFromRawValue(int raw) {
     if (raw < rawValue(Weekday::sunday) || raw > rawValue(Weekday::saturday))
@@ -10,24 +21,7 @@ std::optional<Weekday> weekdayFromRawValue(int raw) {
 }
 
 QString fullName(Weekday day) {
-    switch (day) {
-    case Weekday::sunday:
-        return u"Sunday"_s;
-    case Weekday::monday:
-        return u"Monday"_s;
-    case Weekday::tuesday:
-        return u"Tuesday"_s;
-    case Weekday::wednesday:
-        return u"Wednesday"_s;
-    case Weekday::thursday:
-        return u"Thursday"_s;
-    case Weekday::friday:
-        return u"Friday"_s;
-    case Weekday::saturday:
-        return u"Saturday"_s;
-    }
-    Q_UNREACHABLE();
-    return {};
+    return valueOf(weekdayNames, day).toString();
 }
 
 QString initial(Weekday day) {
