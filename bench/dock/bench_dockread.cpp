@@ -40,9 +40,9 @@ int main(int argc, char* argv[]) {
     // The first runs pay for loading libraries and growing the thread pool.
     runTask(dock.readConfiguration());
 
-    const QList<double> single = measure([&dock] { runTask(dock.readValue(DockPreferenceKey::tileSize)); });
+    const QList<double> single = measure([&dock] { runTask(dock.readValue(QStringLiteral("tilesize"))); });
     const QList<double> sequential = measure([&dock] {
-        for (DockPreferenceKey key : allDockPreferenceKeys)
+        for (const QString& key : DockSetting::allKeys())
             runTask(dock.readValue(key));
     });
     const QList<double> whole = measure([&dock] { runTask(dock.readConfiguration()); });

@@ -71,8 +71,8 @@ int main(int argc, char* argv[]) {
     runTask(dock.readConfiguration());
 
     QString outsideBurst = u"for key in"_s;
-    for (DockPreferenceKey key : allDockPreferenceKeys)
-        outsideBurst += u' ' + rawValue(key);
+    for (const QString& key : DockSetting::allKeys())
+        outsideBurst += u' ' + key;
     outsideBurst += u"; do defaults read com.apple.dock $key >/dev/null 2>&1 & done; wait"_s;
 
     const QList<double> idle = stalls(rounds, [](int) {

@@ -2,6 +2,7 @@
 #include "DockPreferenceValues.h"
 
 #include "PlistNode.h"
+#include "model/DockSetting.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,54 +17,67 @@ std::optional<qint64> truncatedToInteger(double value) {
     return static_cast<qint64>(std::trunc(value));
 }
 
-// One place says which key holds which kind of value; each source only knows how to produce the kinds.
-template <typename Source> DockPreferenceValues collect(const Source& source) {
-    DockPreferenceValues values;
-    values.tileSize = source.integer(DockPreferenceKey::tileSize);
-    values.largeSize = source.integer(DockPreferenceKey::largeSize);
-    values.magnification = source.boolean(DockPreferenceKey::magnification);
-    values.autoHide = source.boolean(DockPreferenceKey::autoHide);
-    values.autoHideDelay = source.real(DockPreferenceKey::autoHideDelay);
-    values.autoHideTimeModifier = source.real(DockPreferenceKey::autoHideTimeModifier);
-    values.showRecents = source.boolean(DockPreferenceKey::showRecents);
-    values.minimizeToApplication = source.boolean(DockPreferenceKey::minimizeToApplication);
-    values.showHidden = source.boolean(DockPreferenceKey::showHidden);
-    values.staticOnly = source.boolean(DockPreferenceKey::staticOnly);
-    values.showProcessIndicators = source.boolean(DockPreferenceKey::showProcessIndicators);
-    values.orientation = source.text(DockPreferenceKey::orientation);
-    values.minimizeEffect = source.text(DockPreferenceKey::minimizeEffect);
-    return values;
+// One loop over the settings says which key holds which kind of value; each source only knows how
+// to produce the kinds.
+template <typename Source> CapturedDockConfiguration configurationFrom(const Source& source) {
+    CapturedDockConfiguration configuration;
+    for (const DockSetting& setting : DockSetting::all()) {
+        const QStringView key = setting.keys[0];
+        switch (setting.kind) {
+        case DockSetting::integer:
+            if (const std::optional<qint64> value = source.integer(key))
+                setting.setIn(configuration, *value);
+            break;
+        case DockSetting::boolean:
+            if (const std::optional<bool> value = source.boolean(key))
+                setting.setIn(configuration, *value);
+            break;
+        case DockSetting::text:
+            // A text that is no raw value keeps the default, as a missing one does.
+            if (const std::optional<QString> value = source.text(key))
+                setting.setIn(configuration, *value);
+            break;
+        case DockSetting::fastAutoHide: {
+            // Only the pair the switch writes counts as on; any other timing is the Dock's own.
+            const std::optional<double> delay = source.real(key);
+            const std::optional<double> modifier = source.real(setting.keys[1]);
+            setting.setIn(configuration, delay && *delay == 0 && modifier && *modifier < 0.5);
+            break;
+        }
+        }
+    }
+    return configuration;
 }
 
 class TextSource {
 public:
-    explicit TextSource(const std::map<DockPreferenceKey, QString>& texts)
+    explicit TextSource(const QHash<QString, QString>& texts)
         : m_texts(texts) {}
 
-    [[nodiscard]] std::optional<qint64> integer(DockPreferenceKey key) const {
+    [[nodiscard]] std::optional<qint64> integer(QStringView key) const {
         const QString* found = lookUp(key);
         return found ? DockPreferenceValues::integerFromText(*found) : std::nullopt;
     }
-    [[nodiscard]] std::optional<bool> boolean(DockPreferenceKey key) const {
+    [[nodiscard]] std::optional<bool> boolean(QStringView key) const {
         const QString* found = lookUp(key);
         return found ? DockPreferenceValues::booleanFromText(*found) : std::nullopt;
     }
-    [[nodiscard]] std::optional<double> real(DockPreferenceKey key) const {
+    [[nodiscard]] std::optional<double> real(QStringView key) const {
         const QString* found = lookUp(key);
         return found ? DockPreferenceValues::realFromText(*found) : std::nullopt;
     }
-    [[nodiscard]] std::optional<QString> text(DockPreferenceKey key) const {
+    [[nodiscard]] std::optional<QString> text(QStringView key) const {
         const QString* found = lookUp(key);
         return found ? std::optional<QString>(*found) : std::nullopt;
     }
 
 private:
-    [[nodiscard]] const QString* lookUp(DockPreferenceKey key) const {
-        const auto found = m_texts.find(key);
-        return found == m_texts.end() ? nullptr : &found->second;
+    [[nodiscard]] const QString* lookUp(QStringView key) const {
+        const auto found = m_texts.constFind(key.toString());
+        return found == m_texts.cend() ? nullptr : &found.value();
     }
 
-    const std::map<DockPreferenceKey, QString>& m_texts;
+    const QHash<QString, QString>& m_texts;
 };
 
 // Numbers and booleans are interchangeable here, as they are in the preferences system: a key
@@ -73,7 +87,7 @@ public:
     explicit PropertyListSource(plist_t dictionary)
         : m_dictionary(dictionary) {}
 
-    [[nodiscard]] std::optional<qint64> integer(DockPreferenceKey key) const {
+    [[nodiscard]] std::optional<qint64> integer(QStringView key) const {
         plist_t node = lookUp(key);
         // Whole numbers are taken exactly; going through a double would round the large ones.
         if (node && plist_get_node_type(node) == PLIST_UINT) {
@@ -86,7 +100,7 @@ public:
         return number ? truncatedToInteger(*number) : std::nullopt;
     }
 
-    [[nodiscard]] std::optional<bool> boolean(DockPreferenceKey key) const {
+    [[nodiscard]] std::optional<bool> boolean(QStringView key) const {
         plist_t node = lookUp(key);
         if (node && plist_get_node_type(node) == PLIST_BOOLEAN)
             return booleanValue(node);
@@ -94,7 +108,7 @@ public:
         return number ? std::optional<bool>(*number != 0) : std::nullopt;
     }
 
-    [[nodiscard]] std::optional<double> real(DockPreferenceKey key) const {
+    [[nodiscard]] std::optional<double> real(QStringView key) const {
         plist_t node = lookUp(key);
         switch (node ? plist_get_node_type(node) : PLIST_NONE) {
         case PLIST_UINT: {
@@ -114,7 +128,7 @@ public:
         }
     }
 
-    [[nodiscard]] std::optional<QString> text(DockPreferenceKey key) const {
+    [[nodiscard]] std::optional<QString> text(QStringView key) const {
         plist_t node = lookUp(key);
         if (!node || plist_get_node_type(node) != PLIST_STRING)
             return std::nullopt;
@@ -124,8 +138,8 @@ public:
     }
 
 private:
-    [[nodiscard]] plist_t lookUp(DockPreferenceKey key) const {
-        return plist_dict_get_item(m_dictionary, rawValue(key).toUtf8().constData());
+    [[nodiscard]] plist_t lookUp(QStringView key) const {
+        return plist_dict_get_item(m_dictionary, key.toUtf8().constData());
     }
 
     [[nodiscard]] static bool booleanValue(plist_t node) {
@@ -173,33 +187,13 @@ std::optional<double> DockPreferenceValues::realFromText(QStringView text) {
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-DockPreferenceValues DockPreferenceValues::fromTexts(const std::map<DockPreferenceKey, QString>& texts) {
-    return collect(TextSource(texts));
+CapturedDockConfiguration DockPreferenceValues::fromTexts(const QHash<QString, QString>& texts) {
+    return configurationFrom(TextSource(texts));
 }
 
-DockPreferenceValues DockPreferenceValues::fromPropertyList(const QByteArray& data) {
+CapturedDockConfiguration DockPreferenceValues::fromPropertyList(const QByteArray& data) {
     const PlistNode root = PlistNode::fromBytes({data.constData(), size_t(data.size())});
     if (root.type() != PLIST_DICT)
         return {};
-    return collect(PropertyListSource(root.get()));
-}
-
-CapturedDockConfiguration DockPreferenceValues::configuration() const {
-    CapturedDockConfiguration configuration;
-    configuration.dockSize = tileSize.value_or(configuration.dockSize);
-    configuration.magnification = magnification.value_or(configuration.magnification);
-    configuration.magnificationSize = largeSize.value_or(configuration.magnificationSize);
-    configuration.autoHide = autoHide.value_or(configuration.autoHide);
-    configuration.fastAutoHide =
-        autoHideDelay && *autoHideDelay == 0 && autoHideTimeModifier && *autoHideTimeModifier < 0.5;
-    configuration.showRecentApps = showRecents.value_or(configuration.showRecentApps);
-    configuration.minimizeToApplication = minimizeToApplication.value_or(configuration.minimizeToApplication);
-    configuration.showHidden = showHidden.value_or(configuration.showHidden);
-    configuration.showOnlyRunningApps = staticOnly.value_or(configuration.showOnlyRunningApps);
-    configuration.showProcessIndicators = showProcessIndicators.value_or(configuration.showProcessIndicators);
-    if (const auto position = orientation ? dockPositionFromRawValue(*orientation) : std::nullopt)
-        configuration.orientation = *position;
-    if (const auto effect = minimizeEffect ? minimizeEffectFromRawValue(*minimizeEffect) : std::nullopt)
-        configuration.minimizeEffect = *effect;
-    return configuration;
+    return configurationFrom(PropertyListSource(root.get()));
 }

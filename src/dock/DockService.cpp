@@ -6,11 +6,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QUuid>
 
-#include <map>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +24,32 @@ const auto restartLine = u"killall Dock"_s;
 QString scriptOf(QStringList lines) {
     lines.append(restartLine);
     return lines.join(u'\n');
+}
+
+QString writeScript(const DockSetting& setting, const DockConfiguration& values) {
+    const QString key = setting.keys[0].toString();
+    const QVariant value = setting.valueIn(values);
+    switch (setting.kind) {
+    case DockSetting::integer:
+        return scriptOf({writePrefix + key + u" -int "_s + QString::number(value.toLongLong())});
+    case DockSetting::boolean:
+        return scriptOf({writePrefix + key + u" -bool "_s + (value.toBool() ? u"true"_s : u"false"_s)});
+    case DockSetting::text:
+        // Raw values of the enumerations need no quoting.
+        return scriptOf({writePrefix + key + u" -string "_s + value.toString()});
+    case DockSetting::fastAutoHide: {
+        // Deleting rather than writing the system's timings back leaves the Dock's own defaults in
+        // charge; "|| true" keeps a never-set key from mattering.
+        const QString modifierKey = setting.keys[1].toString();
+        if (value.toBool())
+            return scriptOf(
+                {writePrefix + key + u" -float 0"_s, writePrefix + modifierKey + u" -float 0.2"_s});
+        return scriptOf({u"defaults delete com.apple.dock "_s + key + u" || true"_s,
+                         u"defaults delete com.apple.dock "_s + modifierKey + u" || true"_s});
+    }
+    }
+    Q_UNREACHABLE();
+    return {};
 }
 
 QString listName(DockSection section) {
@@ -45,9 +71,9 @@ QString temporaryPlistPath(const Platform& platform, const QString& prefix) {
 DockService::DockService(ShellService shell)
     : m_shell(std::move(shell)) {}
 
-QCoro::Task<std::optional<QString>> DockService::readValue(DockPreferenceKey key) const {
+QCoro::Task<std::optional<QString>> DockService::readValue(QString key) const {
     // Braced lists inside a co_await expression trip g++ 12, hence the named argument lists.
-    const QStringList arguments{u"read"_s, dockDomain, rawValue(key)};
+    const QStringList arguments{u"read"_s, dockDomain, key};
     CommandResult result;
     try {
         result = co_await m_shell.run(m_shell.platform().defaultsPath, arguments);
@@ -63,81 +89,35 @@ QCoro::Task<std::optional<QString>> DockService::readValue(DockPreferenceKey key
     co_return value;
 }
 
-QCoro::Task<std::optional<qint64>> DockService::readInt(DockPreferenceKey key) const {
-    const std::optional<QString> text = co_await readValue(key);
-    co_return text ? DockPreferenceValues::integerFromText(*text) : std::nullopt;
-}
-
-QCoro::Task<std::optional<bool>> DockService::readBool(DockPreferenceKey key) const {
-    const std::optional<QString> text = co_await readValue(key);
-    co_return text ? DockPreferenceValues::booleanFromText(*text) : std::nullopt;
-}
-
-QCoro::Task<std::optional<double>> DockService::readDouble(DockPreferenceKey key) const {
-    const std::optional<QString> text = co_await readValue(key);
-    co_return text ? DockPreferenceValues::realFromText(*text) : std::nullopt;
-}
-
 QCoro::Task<CapturedDockConfiguration> DockService::readConfiguration() const {
-    // Tasks start running when created, so all thirteen `defaults` runs are under way before the
-    // first await; reading them one by one would cost thirteen process start-ups in a row.
+    // Tasks start running when created, so all the `defaults` runs are under way before the first
+    // await; reading them one by one would cost a process start-up per key in a row.
+    const QStringList& keys = DockSetting::allKeys();
     std::vector<QCoro::Task<std::optional<QString>>> reads;
-    reads.reserve(allDockPreferenceKeys.size());
-    for (DockPreferenceKey key : allDockPreferenceKeys)
+    reads.reserve(std::size_t(keys.size()));
+    for (const QString& key : keys)
         reads.push_back(readValue(key));
 
-    std::map<DockPreferenceKey, QString> texts;
+    QHash<QString, QString> texts;
     for (std::size_t i = 0; i < reads.size(); ++i) {
         if (std::optional<QString> text = co_await std::move(reads[i]))
-            texts.emplace(allDockPreferenceKeys[i], std::move(*text));
+            texts.insert(keys.at(qsizetype(i)), std::move(*text));
     }
-    co_return DockPreferenceValues::fromTexts(texts).configuration();
+    co_return DockPreferenceValues::fromTexts(texts);
 }
 
 CapturedDockConfiguration DockService::parseConfiguration(const QByteArray& plistData) {
-    return DockPreferenceValues::fromPropertyList(plistData).configuration();
+    return DockPreferenceValues::fromPropertyList(plistData);
 }
 
-QCoro::Task<> DockService::writeInt(DockPreferenceKey key, qint64 value) const {
-    return runScript(scriptOf({writePrefix + rawValue(key) + u" -int "_s + QString::number(value)}));
-}
-
-QCoro::Task<> DockService::writeBool(DockPreferenceKey key, bool value) const {
-    return runScript(
-        scriptOf({writePrefix + rawValue(key) + u" -bool "_s + (value ? u"true"_s : u"false"_s)}));
-}
-
-QCoro::Task<> DockService::writeString(DockPreferenceKey key, QString value) const {
-    // Callers pass only raw enumeration values, which need no quoting.
-    return runScript(scriptOf({writePrefix + rawValue(key) + u" -string "_s + value}));
-}
-
-QCoro::Task<> DockService::setFastAutoHide(bool enabled) const {
-    // Deleting rather than writing the system's timings back leaves the Dock's own defaults in
-    // charge; "|| true" keeps a never-set key from mattering.
-    if (enabled) {
-        return runScript(scriptOf({u"defaults write com.apple.dock autohide-delay -float 0"_s,
-                                   u"defaults write com.apple.dock autohide-time-modifier -float 0.2"_s}));
-    } else {
-        return runScript(scriptOf({u"defaults delete com.apple.dock autohide-delay || true"_s,
-                                   u"defaults delete com.apple.dock autohide-time-modifier || true"_s}));
-    }
+QCoro::Task<> DockService::writeSetting(DockSetting setting, DockConfiguration values) const {
+    return runScript(writeScript(setting, values));
 }
 
 QCoro::Task<> DockService::applyConfiguration(DockConfiguration configuration) const {
     // Every value is written, even an unchanged one, so the Dock ends up exactly as described.
-    co_await writeInt(DockPreferenceKey::tileSize, configuration.dockSize);
-    co_await writeBool(DockPreferenceKey::magnification, configuration.magnification);
-    co_await writeInt(DockPreferenceKey::largeSize, configuration.magnificationSize);
-    co_await writeBool(DockPreferenceKey::autoHide, configuration.autoHide);
-    co_await setFastAutoHide(configuration.fastAutoHide);
-    co_await writeBool(DockPreferenceKey::showRecents, configuration.showRecentApps);
-    co_await writeBool(DockPreferenceKey::minimizeToApplication, configuration.minimizeToApplication);
-    co_await writeBool(DockPreferenceKey::showHidden, configuration.showHidden);
-    co_await writeBool(DockPreferenceKey::staticOnly, configuration.showOnlyRunningApps);
-    co_await writeBool(DockPreferenceKey::showProcessIndicators, configuration.showProcessIndicators);
-    co_await writeString(DockPreferenceKey::orientation, rawValue(configuration.orientation));
-    co_await writeString(DockPreferenceKey::minimizeEffect, rawValue(configuration.minimizeEffect));
+    for (const DockSetting& setting : DockSetting::all())
+        co_await writeSetting(setting, configuration);
 }
 
 QCoro::Task<> DockService::addSpacer(DockSpacerType type, DockSection section) const {

@@ -3,8 +3,8 @@
 
 #include "ShellService.h"
 #include "model/CapturedDockConfiguration.h"
-#include "model/DockPreferenceKey.h"
 #include "model/DockSection.h"
+#include "model/DockSetting.h"
 #include "model/DockSpacerType.h"
 #include "model/RecentStackType.h"
 
@@ -23,18 +23,14 @@ public:
 
     // Reading never fails: a value that cannot be read is nothing, and a whole reading falls back to
     // the defaults of DockConfiguration key by key.
-    [[nodiscard]] QCoro::Task<std::optional<QString>> readValue(DockPreferenceKey key) const;
-    [[nodiscard]] QCoro::Task<std::optional<qint64>> readInt(DockPreferenceKey key) const;
-    [[nodiscard]] QCoro::Task<std::optional<bool>> readBool(DockPreferenceKey key) const;
-    [[nodiscard]] QCoro::Task<std::optional<double>> readDouble(DockPreferenceKey key) const;
+    [[nodiscard]] QCoro::Task<std::optional<QString>> readValue(QString key) const;
     [[nodiscard]] QCoro::Task<CapturedDockConfiguration> readConfiguration() const;
     [[nodiscard]] static CapturedDockConfiguration parseConfiguration(const QByteArray& plistData);
 
     // Each write is one script ending in "killall Dock"; only a shell that cannot start fails it.
-    [[nodiscard]] QCoro::Task<> writeInt(DockPreferenceKey key, qint64 value) const;
-    [[nodiscard]] QCoro::Task<> writeBool(DockPreferenceKey key, bool value) const;
-    [[nodiscard]] QCoro::Task<> writeString(DockPreferenceKey key, QString value) const;
-    [[nodiscard]] QCoro::Task<> setFastAutoHide(bool enabled) const;
+    // writeSetting writes that one setting's value in `values`; applyConfiguration writes every
+    // setting, one script each.
+    [[nodiscard]] QCoro::Task<> writeSetting(DockSetting setting, DockConfiguration values) const;
     [[nodiscard]] QCoro::Task<> applyConfiguration(DockConfiguration configuration) const;
 
     [[nodiscard]] QCoro::Task<> addSpacer(DockSpacerType type, DockSection section) const;

@@ -29,7 +29,12 @@ std::set<Weekday> weekdays(const QList<int>& days) {
 } // namespace
 
 DockViewModel::DockViewModel(Platform platform, Clock clock, QObject* parent, DockReading reading)
-    : DockSettings(parent)
+    : DockSettings(
+          [this](DockSetting setting, DockConfiguration values) {
+              perform(u"Dock updated successfully."_s,
+                      [this, setting, values] { return m_dockService.writeSetting(setting, values); });
+          },
+          parent)
     , m_clock(std::move(clock))
     , m_dockService(ShellService(platform))
     , m_presetService(DockService(ShellService(platform)), BackupService(ShellService(platform)))
@@ -70,11 +75,7 @@ void DockViewModel::setLastScheduleApplied(const QString& value) {
     Q_EMIT lastScheduleAppliedChanged();
 }
 
-// Settings and tiles.
-
-void DockViewModel::writeToDock(DockWrite write) {
-    perform(u"Dock updated successfully."_s, [this, write] { return write(m_dockService); });
-}
+// Tiles.
 
 void DockViewModel::addSpacer(const QString& type, const QString& section) {
     const bool standard = type == u"standard"_s;

@@ -137,9 +137,6 @@ Q_SIGNALS:
     void lastErrorChanged();
     void lastScheduleAppliedChanged();
 
-protected:
-    void writeToDock(DockWrite write) override;
-
 private:
     [[nodiscard]] QCoro::Task<> loadCurrentSettings();
     [[nodiscard]] QCoro::Task<> applyPresetAndShow(DockPreset preset);

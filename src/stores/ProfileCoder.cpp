@@ -3,6 +3,7 @@
 
 #include "StrictJson.h"
 #include "common/Error.h"
+#include "model/DockSetting.h"
 
 #include <QJsonDocument>
 
@@ -12,31 +13,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every key is its field's name. The fields of one kind are coded alike.
+// Every key is its field's name.
 constexpr std::pair<QStringView, QString DockProfile::*> texts[]{
     {u"name", &DockProfile::name},
     {u"icon", &DockProfile::icon},
 };
-constexpr std::pair<QStringView, qint64 DockConfiguration::*> integers[]{
-    {u"dockSize", &DockConfiguration::dockSize},
-    {u"magnificationSize", &DockConfiguration::magnificationSize},
-};
-constexpr std::pair<QStringView, bool DockConfiguration::*> booleans[]{
-    {u"magnification", &DockConfiguration::magnification},
-    {u"autoHide", &DockConfiguration::autoHide},
-    {u"fastAutoHide", &DockConfiguration::fastAutoHide},
-    {u"showRecentApps", &DockConfiguration::showRecentApps},
-    {u"minimizeToApplication", &DockConfiguration::minimizeToApplication},
-    {u"showHidden", &DockConfiguration::showHidden},
-    {u"showOnlyRunningApps", &DockConfiguration::showOnlyRunningApps},
-    {u"showProcessIndicators", &DockConfiguration::showProcessIndicators},
-};
 
 const auto idKey = u"id"_s;
 const auto createdAtKey = u"createdAt"_s;
-const auto orientationKey = u"orientation"_s;
-const auto minimizeEffectKey = u"minimizeEffect"_s;
 const auto plistDataKey = u"plistData"_s;
+
+// "is not "left", "bottom" or "right"".
+QString notOneOf(const QStringList& choices) {
+    QStringList quoted;
+    for (const QString& choice : choices)
+        quoted.append(u'"' + choice + u'"');
+    const QString last = quoted.takeLast();
+    return u"is not "_s + quoted.join(u", "_s) + u" or "_s + last;
+}
 
 } // namespace
 
@@ -45,15 +39,12 @@ QJsonObject ProfileCoder::encode(const DockProfile& profile) {
     QJsonObject object{
         {idKey, StrictJson::uuidText(profile.id)},
         {createdAtKey, StrictJson::internetDateText(profile.createdAt, createdAtKey)},
-        {orientationKey, rawValue(profile.orientation)},
-        {minimizeEffectKey, rawValue(profile.minimizeEffect)},
     };
     for (const auto& [key, field] : texts)
         object.insert(key, profile.*field);
-    for (const auto& [key, field] : integers)
-        object.insert(key, profile.*field);
-    for (const auto& [key, field] : booleans)
-        object.insert(key, profile.*field);
+    // Numbers, booleans and raw values' texts are each the JSON value of their kind.
+    for (const DockSetting& setting : DockSetting::all())
+        object.insert(setting.profileField, QJsonValue::fromVariant(setting.valueIn(profile)));
     if (profile.plistData)
         object.insert(plistDataKey, QString::fromLatin1(profile.plistData->toBase64()));
     return object;
@@ -65,18 +56,22 @@ DockProfile ProfileCoder::decode(const QJsonObject& object) {
     profile.createdAt = StrictJson::internetDate(object, createdAtKey);
     for (const auto& [key, field] : texts)
         profile.*field = StrictJson::string(object, key.toString());
-    for (const auto& [key, field] : integers)
-        profile.*field = StrictJson::integer(object, key.toString());
-    for (const auto& [key, field] : booleans)
-        profile.*field = StrictJson::boolean(object, key.toString());
-    const auto orientation = dockPositionFromRawValue(StrictJson::string(object, orientationKey));
-    if (!orientation)
-        StrictJson::fail(orientationKey, u"is not \"left\", \"bottom\" or \"right\""_s);
-    profile.orientation = *orientation;
-    const auto effect = minimizeEffectFromRawValue(StrictJson::string(object, minimizeEffectKey));
-    if (!effect)
-        StrictJson::fail(minimizeEffectKey, u"is not \"genie\", \"scale\" or \"suck\""_s);
-    profile.minimizeEffect = *effect;
+    for (const DockSetting& setting : DockSetting::all()) {
+        const QString key = setting.profileField.toString();
+        switch (setting.kind) {
+        case DockSetting::integer:
+            setting.setIn(profile, StrictJson::integer(object, key));
+            break;
+        case DockSetting::boolean:
+        case DockSetting::fastAutoHide:
+            setting.setIn(profile, StrictJson::boolean(object, key));
+            break;
+        case DockSetting::text:
+            if (!setting.setIn(profile, StrictJson::string(object, key)))
+                StrictJson::fail(key, notOneOf(setting.choices()));
+            break;
+        }
+    }
     // An explicit null is read as absent, the way an optional value is usually left out.
     if (const QJsonValue data = object.value(plistDataKey); !data.isUndefined() && !data.isNull())
         profile.plistData = StrictJson::base64(data, plistDataKey);

@@ -4,11 +4,11 @@
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "dock/DockError.h"
+#include "dock/DockPreferenceValues.h"
 #include "dock/DockService.h"
 #include "model/CapturedDockConfiguration.h"
 
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QTest>
 
 #include <functional>
@@ -38,47 +38,6 @@ CapturedDockConfiguration customisedConfiguration() {
              .showProcessIndicators = false,
              .orientation = DockPosition::left,
              .minimizeEffect = MinimizeEffect::scale}};
-}
-
-// Sets an environment variable that the programs started by the test inherit, until the guard ends.
-[[nodiscard]] auto scopedVariable(const char* name, const QByteArray& value) {
-    qputenv(name, value);
-    return qScopeGuard([name] { qunsetenv(name); });
-}
-
-QString script(const QString& lines) {
-    return lines + u"\nkillall Dock"_s;
-}
-
-const QStringList customisedScripts = [] {
-    QStringList scripts;
-    for (const QString& change :
-         {u"tilesize -int 36"_s, u"magnification -bool true"_s, u"largesize -int 96"_s,
-          u"autohide -bool true"_s,
-          u"autohide-delay -float 0\ndefaults write com.apple.dock "
-          u"autohide-time-modifier -float 0.2"_s,
-          u"show-recents -bool false"_s, u"minimize-to-application -bool true"_s, u"showhidden -bool true"_s,
-          u"static-only -bool true"_s, u"show-process-indicators -bool false"_s,
-          u"orientation -string left"_s, u"mineffect -string scale"_s})
-        scripts.append(script(u"defaults write com.apple.dock "_s + change));
-    return scripts;
-}();
-
-// A `defaults` that prints the value of each "key=value" pair as the real tool does, newline and
-// all, and otherwise fails as it does for a missing key, with output that must not count as a value.
-Platform platformPrinting(const TestHome& home, const QString& values) {
-    QByteArray cases;
-    for (const QString& pair : values.split(u' ', Qt::SkipEmptyParts))
-        cases +=
-            pair.section(u'=', 0, 0).toUtf8() + ") echo '" + pair.section(u'=', 1).toUtf8() + "'; exit 0;;\n";
-    Platform platform = home.platform();
-    platform.defaultsPath = writeExecutable(
-        home.path() + u"/fake-defaults"_s,
-        "[ \"$1 $2\" = 'read com.apple.dock' ] && case \"$3\" in\n" + cases +
-            "esac\n"
-            "printf 'The domain/default pair of (%s, %s) does not exist\\n' \"$2\" \"$3\" >&2\n"
-            "echo 1; exit 1\n");
-    return platform;
 }
 
 QByteArray xmlDictionary(const char* entries) {
@@ -129,80 +88,68 @@ class DockServiceTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every change reaches the Dock as a script for the shell; these are compared character for
-    // character, since a stray space or quote changes what `defaults` stores. The screens' tests hold
-    // the scripts of the tiles and the reset.
-    void composesExactScripts_data() {
-        columns<DockOperation, QStringList>("operation", "scripts");
-        QTest::newRow("whole configuration") << DockOperation([](const DockService& dock) {
-            return dock.applyConfiguration(customisedConfiguration());
-        }) << customisedScripts;
-        QTest::newRow("fast auto-hide off")
-            << DockOperation([](const DockService& dock) { return dock.setFastAutoHide(false); })
-            << QStringList{script(u"defaults delete com.apple.dock autohide-delay || true\n"
-                                  u"defaults delete com.apple.dock autohide-time-modifier || true"_s)};
-    }
-
-    void composesExactScripts() {
-        QFETCH(DockOperation, operation);
-        QFETCH(QStringList, scripts);
+    // Switching fast auto-hide off deletes both timings, and a key that was never set must not make
+    // the delete fail; every other script is held by the settings table's test.
+    void fastAutoHideOffDeletesBothTimings() {
         TestHome home;
-        // A script that fails, as `defaults delete` of a missing key does, must not fail the operation.
-        const auto status = scopedVariable("BERTHWISE_RECORD_EXIT", "1");
-        const auto complaint =
-            scopedVariable("BERTHWISE_RECORD_STDERR", "Domain (com.apple.dock) not found.\n");
+        home.setVariable("BERTHWISE_RECORD_EXIT", "1");
         const DockService dock{ShellService(home.recordingPlatform())};
-
-        runTask(operation(dock));
-
-        QCOMPARE(home.recordedScripts(), scripts);
-        QCOMPARE(home.recordedCalls().size(), scripts.size());
+        runTask(dock.writeSetting(DockSetting::of(&DockConfiguration::fastAutoHide), {}));
+        QCOMPARE(
+            home.recordedScripts(),
+            QStringList{u"defaults delete com.apple.dock autohide-delay || true\n"
+                        u"defaults delete com.apple.dock autohide-time-modifier || true\nkillall Dock"_s});
     }
 
-    // Both readers turn whatever the Dock holds into the twelve settings without ever failing.
-    void readConfigurationAppliesTheKeyTable_data() {
-        columns<QString, CapturedDockConfiguration>("printed", "expected");
+    // What the readers cannot use keeps the default of DockConfiguration, the same way for the text
+    // `defaults read` prints (`printed`, "key=value" pairs) and for an exported file (`stored`).
+    void readersKeepTheDefaultsForWhatTheyCannotUse_data() {
+        columns<QString, QByteArray, CapturedDockConfiguration>("printed", "stored", "expected");
         using C = CapturedDockConfiguration;
-
-        QTest::newRow("nothing customised") << QString() << C();
-        QTest::newRow("every key") << u"tilesize=36.5714282989502 magnification=1 largesize=96 autohide=1 "
-                                      "autohide-delay=0 autohide-time-modifier=0.2 show-recents=0 "
-                                      "minimize-to-application=1 showhidden=1 static-only=1 "
-                                      "show-process-indicators=0 orientation=left mineffect=scale"_s
-                                   << customisedConfiguration();
-
-        // One flag at a time, away from its default and in varied spellings, so a value landing in the
-        // wrong setting cannot hide behind another.
-        QTest::newRow("only magnification") << u"magnification=YES"_s << C{{.magnification = true}};
-        QTest::newRow("only autohide") << u"autohide=yes"_s << C{{.autoHide = true}};
-        QTest::newRow("only show-recents") << u"show-recents=0"_s << C{{.showRecentApps = false}};
-        QTest::newRow("only minimize-to-application")
-            << u"minimize-to-application=1"_s << C{{.minimizeToApplication = true}};
-        QTest::newRow("only showhidden") << u"showhidden=True"_s << C{{.showHidden = true}};
-        QTest::newRow("only static-only") << u"static-only=1"_s << C{{.showOnlyRunningApps = true}};
-        QTest::newRow("only show-process-indicators")
-            << u"show-process-indicators=No"_s << C{{.showProcessIndicators = false}};
-
         QTest::newRow("unreadable values")
-            << u"magnification=maybe autohide=2 tilesize=99999999999999999999 largesize=large"_s << C();
-        QTest::newRow("sizes as reals")
-            << u"tilesize=1e2 largesize=-2.9"_s << C{{.dockSize = 100, .magnificationSize = -2}};
-        QTest::newRow("names in the wrong case") << u"orientation=Left mineffect=Scale"_s << C();
-
-        QTest::newRow("fast: delay 0, modifier 0.2")
-            << u"autohide-delay=0 autohide-time-modifier=0.2"_s << C{{.fastAutoHide = true}};
-        QTest::newRow("fast: delay 0, modifier 0.5")
-            << u"autohide-delay=0 autohide-time-modifier=0.5"_s << C();
-        QTest::newRow("fast: delay 0.1, modifier 0")
-            << u"autohide-delay=0.1 autohide-time-modifier=0"_s << C();
-        QTest::newRow("fast: delay 0 alone") << u"autohide-delay=0"_s << C();
+            << u"magnification=maybe autohide=2 tilesize=99999999999999999999 largesize=large"_s
+            << QByteArray() << C();
+        QTest::newRow("sizes as reals") << u"tilesize=1e2 largesize=-2.9"_s << QByteArray()
+                                        << C{{.dockSize = 100, .magnificationSize = -2}};
+        QTest::newRow("names in the wrong case")
+            << u"orientation=Left mineffect=Scale"_s << QByteArray() << C();
+        QTest::newRow("fast: modifier 0.5")
+            << u"autohide-delay=0 autohide-time-modifier=0.5"_s << QByteArray() << C();
+        QTest::newRow("fast: delay 0.1")
+            << u"autohide-delay=0.1 autohide-time-modifier=0"_s << QByteArray() << C();
+        QTest::newRow("fast: delay alone") << u"autohide-delay=0"_s << QByteArray() << C();
+        QTest::newRow("not a property list") << QString() << QByteArray("tilesize = 30") << C();
+        QTest::newRow("array at the top")
+            << QString()
+            << QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><array><integer>36</integer>"
+                          "</array></plist>")
+            << C();
+        QTest::newRow("boolean from the integer 2")
+            << QString() << xmlDictionary("<key>magnification</key><integer>2</integer>")
+            << C{{.magnification = true}};
+        QTest::newRow("fast pair from integers")
+            << QString()
+            << xmlDictionary("<key>autohide-delay</key><integer>0</integer>"
+                             "<key>autohide-time-modifier</key><integer>0</integer>")
+            << C{{.fastAutoHide = true}};
+        QTest::newRow("orientation as a number")
+            << QString()
+            << xmlDictionary(
+                   "<key>orientation</key><integer>1</integer><key>tilesize</key><integer>30</integer>")
+            << C{{.dockSize = 30}};
     }
 
-    void readConfigurationAppliesTheKeyTable() {
+    void readersKeepTheDefaultsForWhatTheyCannotUse() {
         QFETCH(QString, printed);
-        TestHome home;
-        const DockService dock{ShellService(platformPrinting(home, printed))};
-        QTEST(runTask(dock.readConfiguration()), "expected");
+        QFETCH(QByteArray, stored);
+        if (!printed.isEmpty()) {
+            QHash<QString, QString> texts;
+            for (const QString& pair : printed.split(u' '))
+                texts.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+            QTEST(DockPreferenceValues::fromTexts(texts), "expected");
+        } else {
+            QTEST(DockService::parseConfiguration(stored), "expected");
+        }
     }
 
     void missingToolReadsAsDefaults() {
@@ -211,7 +158,6 @@ private Q_SLOTS:
         platform.defaultsPath = home.path() + u"/no-such-defaults"_s;
         const DockService dock{ShellService(platform)};
 
-        QCOMPARE(runTask(dock.readValue(DockPreferenceKey::tileSize)), std::nullopt);
         QCOMPARE(runTask(dock.readConfiguration()), CapturedDockConfiguration());
     }
 
@@ -237,35 +183,6 @@ private Q_SLOTS:
         QCOMPARE(read.showOnlyRunningApps, true);
     }
 
-    // Binary property lists, with every key, come from the simulated Dock in the tests below.
-    void parseConfigurationOfPropertyLists_data() {
-        columns<QByteArray, CapturedDockConfiguration>("data", "expected");
-        using C = CapturedDockConfiguration;
-
-        QTest::newRow("not a property list") << QByteArray("tilesize = 30") << C();
-        QTest::newRow("array at the top")
-            << QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><array><integer>36</integer>"
-                          "</array></plist>")
-            << C();
-        QTest::newRow("real size truncated")
-            << xmlDictionary("<key>tilesize</key><real>47.9</real>") << C{{.dockSize = 47}};
-        QTest::newRow("boolean from the integer 2")
-            << xmlDictionary("<key>magnification</key><integer>2</integer>") << C{{.magnification = true}};
-        QTest::newRow("fast pair from integers")
-            << xmlDictionary("<key>autohide-delay</key><integer>0</integer>"
-                             "<key>autohide-time-modifier</key><integer>0</integer>")
-            << C{{.fastAutoHide = true}};
-        QTest::newRow("orientation as a number")
-            << xmlDictionary(
-                   "<key>orientation</key><integer>1</integer><key>tilesize</key><integer>30</integer>")
-            << C{{.dockSize = 30}};
-    }
-
-    void parseConfigurationOfPropertyLists() {
-        QFETCH(QByteArray, data);
-        QTEST(DockService::parseConfiguration(data), "expected");
-    }
-
     // Moving the whole domain goes through temporary files and two tools; whatever happens, the user gets
     // one clear sentence and the temporary folder is left as it was.
     void failedTransfersExplainThemselves_data() {
@@ -286,8 +203,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, toolError);
         QFETCH(QString, description);
         TestHome home;
-        const auto status = scopedVariable("BERTHWISE_RECORD_EXIT", "1");
-        const auto complaint = scopedVariable("BERTHWISE_RECORD_STDERR", toolError);
+        home.setVariable("BERTHWISE_RECORD_EXIT", "1");
+        home.setVariable("BERTHWISE_RECORD_STDERR", toolError);
         const Platform platform = recordingPlatformWithFiles(home);
         const DockService dock{ShellService(platform)};
 
@@ -345,8 +262,9 @@ private Q_SLOTS:
                                                       .autoHide = true,
                                                       .orientation = DockPosition::right,
                                                       .minimizeEffect = MinimizeEffect::suck}};
+        // Fast auto-hide goes on, then off again.
         for (const CapturedDockConfiguration& applied :
-             {rightAndSuck, CapturedDockConfiguration(), customisedConfiguration()}) {
+             {customisedConfiguration(), rightAndSuck, customisedConfiguration()}) {
             const int restarts = home.dockRestarts();
             runTask(dock.applyConfiguration(applied));
             QCOMPARE(runTask(dock.readConfiguration()), applied);
@@ -357,7 +275,7 @@ private Q_SLOTS:
         QCOMPARE(DockService::parseConfiguration(exported), customisedConfiguration());
         runTask(dock.addSpacer(DockSpacerType::standard, DockSection::apps));
         runTask(dock.addRecentStack(RecentStackType::servers));
-        runTask(dock.writeInt(DockPreferenceKey::tileSize, 20));
+        runTask(dock.writeSetting(DockSetting::of(&DockConfiguration::dockSize), {.dockSize = 20}));
         // The scripts went through a real login shell: the quoted arguments arrived whole.
         QVERIFY(home.dock(u"read"_s, {u"persistent-apps"_s}).output.contains(u"\"spacer-tile\""_s));
         const QString others = home.dock(u"read"_s, {u"persistent-others"_s}).output;

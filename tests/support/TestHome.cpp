@@ -37,12 +37,18 @@ TestHome::TestHome() {
 }
 
 TestHome::~TestHome() {
-    for (const auto& [name, value] : m_savedEnvironment) {
-        if (value.isNull())
-            qunsetenv(name.constData());
+    // Backwards, so that a variable saved twice ends as it was first found.
+    for (auto saved = m_savedEnvironment.crbegin(); saved != m_savedEnvironment.crend(); ++saved) {
+        if (saved->second.isNull())
+            qunsetenv(saved->first.constData());
         else
-            qputenv(name.constData(), value);
+            qputenv(saved->first.constData(), saved->second);
     }
+}
+
+void TestHome::setVariable(const char* name, const QByteArray& value) {
+    m_savedEnvironment.append({name, qgetenv(name)});
+    qputenv(name, value);
 }
 
 Platform TestHome::platform() const {

@@ -22,6 +22,8 @@ public:
     TestHome& operator=(const TestHome&) = delete;
 
     [[nodiscard]] QString path() const { return m_dir.path(); }
+    // Sets an environment variable, which the programs a test starts inherit, until the home goes.
+    void setVariable(const char* name, const QByteArray& value);
 
     // The platform as the app would see it inside this home, running against the simulated Dock.
     [[nodiscard]] Platform platform() const;

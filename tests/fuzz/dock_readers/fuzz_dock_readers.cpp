@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The readers of the Dock's preferences, fed arbitrary bytes: as the text `defaults read` printed
 // for one key, and as an exported preferences file. Beyond not crashing, a value the text reader
-// accepts must read back the same through the property-list reader, as the Dock stores it.
+// accepts must give the same settings through the property-list reader, as the Dock stores it.
 #include "../FuzzRequire.h"
 #include "dock/DockPreferenceValues.h"
 #include "dock/DockService.h"
+#include "model/DockSetting.h"
 
 #include <plist/plist.h>
 
@@ -12,14 +13,16 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
-// The binary property list that `defaults export` would write for a domain holding one value.
-QByteArray exportedWith(DockPreferenceKey key, plist_t value) {
+// The binary property list that `defaults export` would write for a domain holding these values.
+QByteArray exportedWith(std::initializer_list<std::pair<const char*, plist_t>> values) {
     plist_t dictionary = plist_new_dict();
-    plist_dict_set_item(dictionary, rawValue(key).toUtf8().constData(), value);
+    for (const auto& [key, value] : values)
+        plist_dict_set_item(dictionary, key, value);
     char* bytes = nullptr;
     uint32_t length = 0;
     plist_to_bin(dictionary, &bytes, &length);
@@ -37,27 +40,41 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The Dock service trims what `defaults read` printed before handing it to the readers.
     const QString text = QString::fromUtf8(bytes).trimmed();
-    std::map<DockPreferenceKey, QString> texts;
-    for (DockPreferenceKey key : allDockPreferenceKeys)
-        texts.emplace(key, text);
-    (void)DockPreferenceValues::fromTexts(texts).configuration();
+    QHash<QString, QString> texts;
+    for (const QString& key : DockSetting::allKeys())
+        texts.insert(key, text);
+    (void)DockPreferenceValues::fromTexts(texts);
 
+    const auto printed = [&text](std::initializer_list<QString> keys) {
+        QHash<QString, QString> printedTexts;
+        for (const QString& key : keys)
+            printedTexts.insert(key, text);
+        return DockPreferenceValues::fromTexts(printedTexts);
+    };
     if (const auto integer = DockPreferenceValues::integerFromText(text)) {
         require(DockPreferenceValues::integerFromText(QString::number(*integer)) == integer,
                 "an integer does not read back from its own decimal text");
-        const auto stored = DockPreferenceValues::fromPropertyList(
-            exportedWith(DockPreferenceKey::tileSize, plist_new_uint(uint64_t(*integer))));
-        require(stored.tileSize == integer, "an integer reads differently from an exported file");
+        require(DockPreferenceValues::fromPropertyList(exportedWith(
+                    {{"tilesize", plist_new_uint(uint64_t(*integer))}})) == printed({"tilesize"}),
+                "an integer reads differently from an exported file");
     }
     if (const auto real = DockPreferenceValues::realFromText(text); real && !std::isnan(*real)) {
-        const auto stored = DockPreferenceValues::fromPropertyList(
-            exportedWith(DockPreferenceKey::autoHideDelay, plist_new_real(*real)));
-        require(stored.autoHideDelay == real, "a real number reads differently from an exported file");
+        // Digits alone read as an integer, which a real may not hold exactly; the check above has them.
+        bool digitsAlone = false;
+        (void)text.toLongLong(&digitsAlone);
+        require(digitsAlone || DockPreferenceValues::fromPropertyList(exportedWith(
+                                   {{"tilesize", plist_new_real(*real)}})) == printed({"tilesize"}),
+                "a real size reads differently from an exported file");
+        require(DockPreferenceValues::fromPropertyList(
+                    exportedWith({{"autohide-delay", plist_new_real(*real)},
+                                  {"autohide-time-modifier", plist_new_real(*real)}})) ==
+                    printed({"autohide-delay", "autohide-time-modifier"}),
+                "a real timing reads differently from an exported file");
     }
     if (const auto boolean = DockPreferenceValues::booleanFromText(text)) {
-        const auto stored = DockPreferenceValues::fromPropertyList(
-            exportedWith(DockPreferenceKey::autoHide, plist_new_bool(*boolean)));
-        require(stored.autoHide == boolean, "a boolean reads differently from an exported file");
+        require(DockPreferenceValues::fromPropertyList(
+                    exportedWith({{"autohide", plist_new_bool(*boolean)}})) == printed({"autohide"}),
+                "a boolean reads differently from an exported file");
     }
     return 0;
 }
