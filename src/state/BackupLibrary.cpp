@@ -35,6 +35,10 @@ QCoro::Task<> BackupLibrary::create() {
     m_model.setPaths(backups);
 }
 
+QCoro::Task<> BackupLibrary::restore(QString path) const {
+    return m_service.restoreBackup(std::move(path));
+}
+
 void BackupLibrary::remove(const QString& path) {
     try {
         m_service.deleteBackup(path);

@@ -35,17 +35,17 @@ DockViewModel::DockViewModel(Platform platform, Clock clock, QObject* parent, Do
                       [this, setting, values] { return m_dockService.writeSetting(setting, values); });
           },
           parent)
-    , m_clock(std::move(clock))
     , m_dockService(ShellService(platform))
     , m_presetService(DockService(ShellService(platform)), BackupService(ShellService(platform)))
     , m_profiles(ProfileService(DockService(ShellService(platform)), BackupService(ShellService(platform)),
                                 platform.profilesFile()))
     , m_schedules(ScheduleStore(platform.applicationSupportFolder), *m_profiles.model())
     , m_backups(BackupService(ShellService(platform)))
-    , m_scheduleRunner([this] { checkSchedules(); }) {
+    , m_scheduleRunner(m_schedules.schedules(), m_profiles.profiles(), std::move(clock)) {
     connect(&m_runner, &OperationRunner::statusMessageChanged, this, &DockViewModel::statusMessageChanged);
     connect(&m_runner, &OperationRunner::isWorkingChanged, this, &DockViewModel::isWorkingChanged);
     connect(&m_runner, &OperationRunner::lastErrorChanged, this, &DockViewModel::lastErrorChanged);
+    connect(&m_scheduleRunner, &ScheduleRunner::due, this, &DockViewModel::applySchedule);
     if (reading == DockReading::atConstruction)
         readDock();
     m_scheduleRunner.start();
@@ -114,7 +114,7 @@ QCoro::Task<> DockViewModel::applyPresetAndShow(DockPreset preset) {
 }
 
 std::optional<DockProfile> DockViewModel::listedProfile(const QString& profileId) {
-    std::optional<DockProfile> profile = m_profiles.model()->profile(QUuid::fromString(profileId));
+    std::optional<DockProfile> profile = m_profiles.profile(QUuid::fromString(profileId));
     if (!profile)
         m_runner.reportFailure(u"That profile no longer exists."_s);
     return profile;
@@ -136,7 +136,7 @@ void DockViewModel::applyProfile(const QString& profileId) {
 }
 
 QCoro::Task<> DockViewModel::applyProfileAndShow(DockProfile profile) {
-    co_await m_profiles.service().applyProfile(profile);
+    co_await m_profiles.apply(profile);
     updateSettings(profile);
 }
 
@@ -224,27 +224,19 @@ void DockViewModel::reloadSchedules() {
     m_schedules.reload();
 }
 
-void DockViewModel::checkSchedules() {
-    const QList<DockSchedule> schedules = m_schedules.model()->schedules();
-    if (schedules.isEmpty())
-        return;
-    const QDateTime now = m_clock();
-    const std::optional<ScheduleRunner::Due> due =
-        ScheduleRunner::dueSchedule(schedules, m_profiles.model()->profiles(), now);
-    if (!due)
-        return;
-    const QString name = due->profile.name;
+void DockViewModel::applySchedule(const ScheduleRunner::Due& due) {
+    const QString name = due.profile.name;
     perform(u"Schedule applied '"_s + name + u"'."_s,
-            [this, profile = due->profile, name] { return applyScheduledProfile(profile, name); });
-    // Marked before the apply has even started, so neither the next tick in this minute nor a
+            [this, profile = due.profile, name] { return applyScheduledProfile(profile, name); });
+    // Marked before the apply has even started, so neither the next check in this minute nor a
     // restart applies it again, whatever the outcome. A failed save is not worth an alert: the
     // mark in memory already keeps this minute from firing twice.
-    const auto mark = [now](DockSchedule& schedule) { schedule.lastAppliedDate = now; };
-    m_runner.keep(finishScheduleEdit(m_schedules.edit(schedules.at(due->scheduleIndex).id, mark), false));
+    const auto mark = [now = due.now](DockSchedule& schedule) { schedule.lastAppliedDate = now; };
+    m_runner.keep(finishScheduleEdit(m_schedules.edit(due.scheduleId, mark), false));
 }
 
 QCoro::Task<> DockViewModel::applyScheduledProfile(DockProfile profile, QString name) {
-    co_await m_profiles.service().applyProfile(profile);
+    co_await m_profiles.apply(profile);
     updateSettings(profile);
     setLastScheduleApplied(name);
 }
@@ -256,8 +248,7 @@ void DockViewModel::createBackup() {
 }
 
 void DockViewModel::restoreBackup(const QString& path) {
-    perform(u"Dock restored from backup."_s,
-            [this, path] { return m_backups.service().restoreBackup(path); });
+    perform(u"Dock restored from backup."_s, [this, path] { return m_backups.restore(path); });
 }
 
 void DockViewModel::resetDock() {

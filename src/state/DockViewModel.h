@@ -16,11 +16,10 @@
 #include <QDateTime>
 #include <QUrl>
 
-#include <functional>
-
 // The one observable application state: the Dock's settings, the lists the screens show, and every
-// user operation with its outcome in the status line. It joins the parts that do the work: the
-// operation runner, the settings, and the preset, profile, schedule and backup lists.
+// user operation with its outcome in the status line. It joins the parts that do the work (the
+// operation runner, the settings, the preset list, the profile, schedule and backup libraries, and
+// the schedule runner) and reports what they do.
 //
 // Every operation QML and the menu call is named for the operation it starts, starts it at once and
 // reports its outcome itself; none returns anything. Rows are named by the identity their model
@@ -46,7 +45,7 @@ class DockViewModel : public DockSettings {
     Q_PROPERTY(BackupListModel* backups READ backups CONSTANT)
 
 public:
-    using Clock = std::function<QDateTime()>;
+    using Clock = ScheduleRunner::Clock;
     using Action = OperationRunner::Action;
 
     // The app reads the Dock only once its window is on screen: thirteen programs starting at once
@@ -81,8 +80,8 @@ public:
     // the success message, or the error's description and "Something went wrong.".
     void perform(QString successMessage, Action action);
 
-    // One tick of the schedule runner: applies the first due schedule's profile, if any.
-    void checkSchedules();
+    // One check of the schedule runner: applies the first due schedule's profile, if any.
+    void checkSchedules() { m_scheduleRunner.check(); }
 
     // Tiles. `type` "standard" or "small"; `section` "apps" or "others".
     Q_INVOKABLE void addSpacer(const QString& type, const QString& section);
@@ -141,6 +140,8 @@ private:
     [[nodiscard]] QCoro::Task<> loadCurrentSettings();
     [[nodiscard]] QCoro::Task<> applyPresetAndShow(DockPreset preset);
     [[nodiscard]] QCoro::Task<> applyProfileAndShow(DockProfile profile);
+    // Applies the due schedule's profile, and marks the schedule applied in this minute.
+    void applySchedule(const ScheduleRunner::Due& due);
     [[nodiscard]] QCoro::Task<> applyScheduledProfile(DockProfile profile, QString name);
     [[nodiscard]] std::optional<DockProfile> listedProfile(const QString& profileId);
     // Waits for a schedule edit's save; `alerts` says whether a failure is reported.
@@ -148,7 +149,6 @@ private:
                                                    bool alerts = true);
     void setLastScheduleApplied(const QString& value);
 
-    Clock m_clock;
     OperationRunner m_runner;
     DockService m_dockService;
     PresetService m_presetService;

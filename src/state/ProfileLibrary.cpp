@@ -11,11 +11,24 @@ ProfileLibrary::ProfileLibrary(ProfileService service)
     reload();
 }
 
+std::optional<DockProfile> ProfileLibrary::profile(const QUuid& id) const {
+    const auto match = std::find_if(m_profiles.begin(), m_profiles.end(),
+                                    [&](const DockProfile& candidate) { return candidate.id == id; });
+    if (id.isNull() || match == m_profiles.end())
+        return std::nullopt;
+    return *match;
+}
+
 void ProfileLibrary::reload() {
     // An edit still being saved lands first, so that the file read holds it.
     DiskQueue::drain();
     *m_saved = m_service.loadProfiles();
-    m_model.setProfiles(*m_saved);
+    publish(*m_saved);
+}
+
+void ProfileLibrary::publish(const QList<DockProfile>& profiles) {
+    m_profiles = profiles;
+    m_model.setProfiles(profiles);
 }
 
 QCoro::Task<> ProfileLibrary::store(Change change) {
@@ -29,7 +42,7 @@ QCoro::Task<> ProfileLibrary::store(Change change) {
     };
     // Saves end in the order they were made, so the list published last is the one saved last.
     if (const std::optional<QList<DockProfile>> changed = co_await DiskQueue::run(std::move(save)))
-        m_model.setProfiles(*changed);
+        publish(*changed);
 }
 
 QCoro::Task<> ProfileLibrary::capture(QString name, QString icon) {
@@ -39,6 +52,10 @@ QCoro::Task<> ProfileLibrary::capture(QString name, QString icon) {
         return profiles;
     };
     co_await store(std::move(change));
+}
+
+QCoro::Task<> ProfileLibrary::apply(DockProfile profile) const {
+    return m_service.applyProfile(std::move(profile));
 }
 
 QCoro::Task<> ProfileLibrary::rename(QUuid id, QString newName) {

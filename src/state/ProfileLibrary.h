@@ -10,20 +10,26 @@
 #include <memory>
 #include <optional>
 
-// The saved profiles: the published list and the edits of it. Each edit works on the list as the
-// edit before it saved it, and publishes only what it has saved, so the list never shows what a
-// restart would lose. Saves wait on the disk off the interface thread, one after another.
+// The saved profiles: the list, the operations on them, and the model that shows the list. Each edit
+// works on the list as the edit before it saved it, and publishes only what it has saved, so the list
+// never shows what a restart would lose. Saves wait on the disk off the interface thread, one after
+// another.
 class ProfileLibrary {
 public:
     explicit ProfileLibrary(ProfileService service);
 
     [[nodiscard]] ProfileListModel* model() { return &m_model; }
-    [[nodiscard]] const ProfileListModel& model() const { return m_model; }
     [[nodiscard]] const ProfileService& service() const { return m_service; }
+    // As last published, newest first.
+    [[nodiscard]] const QList<DockProfile>& profiles() const { return m_profiles; }
+    [[nodiscard]] std::optional<DockProfile> profile(const QUuid& id) const;
 
+    // Shows the file as it is now.
     void reload();
     // A new profile from the live Dock, first in the list.
     [[nodiscard]] QCoro::Task<> capture(QString name, QString icon);
+    // Puts the profile on the Dock, after an automatic backup.
+    [[nodiscard]] QCoro::Task<> apply(DockProfile profile) const;
     // A profile deleted in the meantime leaves nothing to rename or delete, which is no failure.
     [[nodiscard]] QCoro::Task<> rename(QUuid id, QString newName);
     [[nodiscard]] QCoro::Task<> remove(QUuid id);
@@ -37,9 +43,11 @@ private:
     using Change = std::function<std::optional<QList<DockProfile>>(QList<DockProfile>)>;
 
     [[nodiscard]] QCoro::Task<> store(Change change);
+    void publish(const QList<DockProfile>& profiles);
 
     ProfileService m_service;
     ProfileListModel m_model;
+    QList<DockProfile> m_profiles;
     // The list as last saved. Once the library is built, only the disk queue touches it, except in
     // a reload, which first waits for the queue to empty.
     std::shared_ptr<QList<DockProfile>> m_saved;

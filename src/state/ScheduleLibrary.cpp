@@ -21,11 +21,16 @@ ScheduleLibrary::ScheduleLibrary(ScheduleStore store, const ProfileListModel& pr
 void ScheduleLibrary::reload() {
     // A save still under way lands first, so that the file read holds it.
     DiskQueue::drain();
-    m_model.setSchedules(m_store.loadSchedules());
+    publish(m_store.loadSchedules());
+}
+
+void ScheduleLibrary::publish(const QList<DockSchedule>& schedules) {
+    m_schedules = schedules;
+    m_model.setSchedules(schedules);
 }
 
 QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::store(QList<DockSchedule> schedules) {
-    m_model.setSchedules(schedules);
+    publish(schedules);
     // Saves run in the order they were made, so the file ends with the list published last.
     auto save = [store = m_store, schedules] { store.saveSchedules(schedules); };
     Outcome failure;
@@ -38,14 +43,14 @@ QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::store(QList<DockSchedule>
 }
 
 QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::add(DockSchedule schedule) {
-    QList<DockSchedule> schedules = m_model.schedules();
+    QList<DockSchedule> schedules = m_schedules;
     schedules.append(schedule);
     co_return co_await store(std::move(schedules));
 }
 
 QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::edit(QUuid id,
                                                             std::function<void(DockSchedule&)> change) {
-    QList<DockSchedule> schedules = m_model.schedules();
+    QList<DockSchedule> schedules = m_schedules;
     const auto match = std::find_if(schedules.begin(), schedules.end(),
                                     [&](const DockSchedule& stored) { return stored.id == id; });
     if (match == schedules.end())
@@ -55,7 +60,7 @@ QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::edit(QUuid id,
 }
 
 QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::remove(QUuid id) {
-    QList<DockSchedule> schedules = m_model.schedules();
+    QList<DockSchedule> schedules = m_schedules;
     if (schedules.removeIf([&](const DockSchedule& stored) { return stored.id == id; }) == 0)
         co_return noLongerListed;
     co_return co_await store(std::move(schedules));

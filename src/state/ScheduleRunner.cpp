@@ -22,37 +22,47 @@ bool appliedInSameMinute(const DockSchedule& schedule, const QDateTime& localNow
 
 } // namespace
 
-ScheduleRunner::ScheduleRunner(std::function<void()> tick) {
+ScheduleRunner::ScheduleRunner(const QList<DockSchedule>& schedules, const QList<DockProfile>& profiles,
+                               Clock clock, QObject* parent)
+    : QObject(parent)
+    , m_schedules(schedules)
+    , m_profiles(profiles)
+    , m_clock(std::move(clock)) {
     // Coarse is plenty for a check that only has to land somewhere inside each minute, and lets the
     // system bundle the wake-ups.
     m_timer.setTimerType(Qt::CoarseTimer);
     m_timer.setInterval(interval);
-    QObject::connect(&m_timer, &QTimer::timeout, std::move(tick));
+    connect(&m_timer, &QTimer::timeout, this, &ScheduleRunner::check);
 }
 
 void ScheduleRunner::start() {
     m_timer.start();
 }
 
-std::optional<ScheduleRunner::Due> ScheduleRunner::dueSchedule(const QList<DockSchedule>& schedules,
-                                                               const QList<DockProfile>& profiles,
-                                                               const QDateTime& now) {
+void ScheduleRunner::check() {
+    if (const std::optional<Due> found = dueSchedule())
+        Q_EMIT due(*found);
+}
+
+std::optional<ScheduleRunner::Due> ScheduleRunner::dueSchedule() const {
+    if (m_schedules.isEmpty())
+        return std::nullopt;
+    const QDateTime now = m_clock();
     const QDateTime localNow = now.toLocalTime();
     const std::optional<Weekday> today = weekdayOf(localNow.date());
     if (!today)
         return std::nullopt;
-    for (qsizetype index = 0; index < schedules.size(); ++index) {
-        const DockSchedule& schedule = schedules.at(index);
+    for (const DockSchedule& schedule : m_schedules) {
         if (!schedule.isEnabled || !schedule.days.contains(*today) ||
             schedule.hour != localNow.time().hour() || schedule.minute != localNow.time().minute() ||
             appliedInSameMinute(schedule, localNow))
             continue;
         const auto profile =
-            std::find_if(profiles.begin(), profiles.end(),
+            std::find_if(m_profiles.begin(), m_profiles.end(),
                          [&](const DockProfile& candidate) { return candidate.id == schedule.profileID; });
         // A schedule whose profile was deleted stays in the list but can never fire.
-        if (profile != profiles.end())
-            return Due{index, *profile};
+        if (profile != m_profiles.end())
+            return Due{schedule.id, *profile, now};
     }
     return std::nullopt;
 }

@@ -411,10 +411,13 @@ private Q_SLOTS:
         schedule.isEnabled = enabled;
         if (lastApplied.isValid())
             schedule.lastAppliedDate = lastApplied;
-        const auto due = ScheduleRunner::dueSchedule(
-            {schedule}, profileExists ? QList<DockProfile>{profile} : QList<DockProfile>{}, now);
+        const QList<DockSchedule> schedules{schedule};
+        const QList<DockProfile> profiles =
+            profileExists ? QList<DockProfile>{profile} : QList<DockProfile>{};
+        const ScheduleRunner runner(schedules, profiles, [now] { return now; });
+        const auto due = runner.dueSchedule();
         QTEST(due.has_value(), "due");
-        QVERIFY(!due || due->profile == profile);
+        QVERIFY(!due || (due->profile == profile && due->scheduleId == schedule.id && due->now == now));
     }
 
     // Two captured profiles, scheduled from the editor for the minute the clock shows, against the
