@@ -118,19 +118,15 @@ private Q_SLOTS:
     void cleanup() { m_home.reset(); }
 
     void startsFromInitialValuesThenShowsTheDock_data() {
-        QTest::addColumn<bool>("showRecents");
         QTest::addColumn<DockViewModel::DockReading>("reading");
-        QTest::newRow("recents shown") << true << DockViewModel::DockReading::atConstruction;
-        QTest::newRow("recents hidden, read when asked") << false << DockViewModel::DockReading::whenAsked;
+        QTest::newRow("read at once") << DockViewModel::DockReading::atConstruction;
+        QTest::newRow("read when asked") << DockViewModel::DockReading::whenAsked;
     }
 
     void startsFromInitialValuesThenShowsTheDock() {
-        QFETCH(bool, showRecents);
         QFETCH(DockViewModel::DockReading, reading);
         writeDock(u"tilesize"_s, u"-int"_s, u"33"_s);
-        writeDock(u"show-recents"_s, u"-bool"_s, showRecents ? u"true"_s : u"false"_s);
         writeDock(u"orientation"_s, u"-string"_s, u"left"_s);
-        writeDock(u"minimize-to-application"_s, u"-bool"_s, u"false"_s);
 
         DockViewModel model(platform(), &QDateTime::currentDateTime, nullptr, reading);
         const DockConfiguration initial{
@@ -142,11 +138,9 @@ private Q_SLOTS:
         if (reading == DockViewModel::DockReading::whenAsked)
             model.readDock();
         QVERIFY(dockWasRead(model));
-        const DockConfiguration dock{.dockSize = 33,
-                                     .magnificationSize = 77,
-                                     .showRecentApps = showRecents,
-                                     .orientation = DockPosition::left};
-        QCOMPARE(published(model), dock);
+        QCOMPARE(
+            published(model),
+            DockConfiguration({.dockSize = 33, .magnificationSize = 77, .orientation = DockPosition::left}));
     }
 
     // The slider hands over fractions; the Dock takes whole points, cut, not rounded.
@@ -284,32 +278,6 @@ private Q_SLOTS:
         model.reloadBackups();
         QVERIFY(model.backups()->paths().isEmpty());
         QVERIFY(model.lastError().isEmpty() && model.statusMessage() == status);
-    }
-
-    // The restarted Dock writes its preferences again after a reset, so there is something to back
-    // up without restarting Berthwise; the restore puts those exact bytes back.
-    void resetBackupAndRestoreAgainstTheSimulatedDock() {
-        const QString live = platform().dockPreferencesFile;
-        DockViewModel model(platform());
-        QVERIFY(dockWasRead(model));
-        model.resetDock();
-        QVERIFY(finished(model));
-        QCOMPARE(model.statusMessage(), u"Dock reset to Apple defaults."_s);
-
-        model.createBackup();
-        QVERIFY(finished(model));
-        QCOMPARE(model.statusMessage(), u"Backup created successfully."_s);
-        const QString backup = model.backups()->paths().value(0);
-        const QByteArray afterReset = content(live);
-        QVERIFY(!afterReset.isEmpty());
-        QCOMPARE(content(backup), afterReset);
-
-        writeDock(u"tilesize"_s, u"-int"_s, u"55"_s);
-        QVERIFY(content(live) != afterReset);
-        model.restoreBackup(backup);
-        QVERIFY(finished(model));
-        QCOMPARE(model.statusMessage(), u"Dock restored from backup."_s);
-        QCOMPARE(content(live), afterReset);
     }
 
     void presetValuesArePublishedOnlyAfterTheDockChanged_data() {

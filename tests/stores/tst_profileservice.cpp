@@ -4,6 +4,7 @@
 #include "StoreTestFiles.h"
 #include "TestHome.h"
 #include "common/Error.h"
+#include "model/DockSetting.h"
 #include "stores/PresetService.h"
 #include "stores/ProfileService.h"
 
@@ -44,9 +45,6 @@ DockProfile sampleProfile(std::optional<QByteArray> plistData) {
 QByteArray generatedProfilesFile(QRandomGenerator& random) {
     const QByteArrayList texts{"\"Work\"", "\"Caf\\u00e9 \\\"Corner\\\"\"", "\"\"", "\"a\\u0000b\"",
                                "\"\\ud83d\\ude00\""};
-    const QByteArrayList numbers{
-        "48", "48.0", "4.8e1", "-0", "9007199254740993", "9223372036854775807", "-9223372036854775808"};
-    const QByteArrayList booleans{"true", "false"};
     GeneratedFields fields{
         {"id",
          {"\"9f1c6b2e-4d3a-4b8e-9c71-2a5f0e8d3b47\"", "\"00000000-0000-0000-0000-000000000000\""},
@@ -58,17 +56,31 @@ QByteArray generatedProfilesFile(QRandomGenerator& random) {
           "\"9999-12-31T23:59:59Z\"", "\"0001-01-01T00:30:00+01:00\"", "\"0001-01-01T00:00:00Z\"",
           "\"2025-03-14T24:00:00Z\""},
          {"\"2024-02-30T10:00:00Z\"", "\"2025-03-14T23:59:60Z\"", "\"2025-03-14T09:30:05.5Z\""}},
-        {"dockSize", numbers, {"0.5", "1e300", "\"48\""}},
-        {"magnificationSize", numbers, {"9223372036854775808"}},
-        {"orientation", {"\"left\"", "\"bottom\"", "\"right\""}, {"\"Left\""}},
-        {"minimizeEffect", {"\"genie\"", "\"scale\"", "\"suck\""}, {"null"}},
         {"plistData", {"\"PGRpY3QvPg==\"", "\"\"", "\"QR==\"", "null"}, {"\"QQ\"", "\"*\""}},
-        {"color", texts, {"[]"}},
-        {"magnification", booleans, {"0"}},
-        {"autoHide", booleans, {"null"}}};
-    for (const char* key : {"fastAutoHide", "showRecentApps", "minimizeToApplication", "showHidden",
-                            "showOnlyRunningApps", "showProcessIndicators"})
-        fields.append({key, booleans, {}});
+        {"color", texts, {"[]"}}};
+    // Every setting, with the values of its kind.
+    for (const DockSetting& setting : DockSetting::all()) {
+        const QByteArray key = setting.profileField.toUtf8();
+        switch (setting.kind) {
+        case DockSetting::integer:
+            fields.append({key,
+                           {"48", "48.0", "4.8e1", "-0", "9007199254740993", "9223372036854775807",
+                            "-9223372036854775808"},
+                           {"0.5", "1e300", "\"48\"", "9223372036854775808"}});
+            break;
+        case DockSetting::boolean:
+        case DockSetting::fastAutoHide:
+            fields.append({key, {"true", "false"}, {"0", "null"}});
+            break;
+        case DockSetting::text: {
+            QByteArrayList choices;
+            for (const QString& choice : setting.choices())
+                choices.append('"' + choice.toUtf8() + '"');
+            fields.append({key, choices, {'"' + setting.choices().first().toUpper().toUtf8() + '"', "null"}});
+            break;
+        }
+        }
+    }
     return generatedList(random, fields, 32);
 }
 
@@ -104,8 +116,7 @@ private Q_SLOTS:
         QCOMPARE(work.id, QUuid::fromString(u"3F2A9C1E-7B4D-4E8A-9D21-6C5B0A7E3F19"_s));
         QCOMPARE(work.createdAt, QDateTime(QDate(2025, 1, 10), QTime(8, 0), Qt::UTC));
         QVERIFY(work.plistData && work.plistData->startsWith("<?xml"));
-        QVERIFY(work.dockSize == 52 && work.magnification && !work.showRecentApps);
-        QVERIFY(work.orientation == DockPosition::left && work.minimizeEffect == MinimizeEffect::scale);
+        QVERIFY(work.dockSize == 52 && work.orientation == DockPosition::left);
     }
 
     void decodesStrictly_data() {
