@@ -161,7 +161,8 @@ private Q_SLOTS:
         QStringList keys;
         for (const auto& match : QRegularExpression(u"\"(\\w+)\"\\s*:"_s).globalMatch(text))
             keys.append(match.captured(1));
-        QCOMPARE(keys.size(), 17);
+        // The profile's own five and one per setting.
+        QCOMPARE(keys.size(), qsizetype(5 + DockSetting::all().size()));
         QVERIFY2(std::is_sorted(keys.begin(), keys.end()), qPrintable(keys.join(u' ')));
         QVERIFY(text.contains(u"\"2025-03-14T08:30:05Z\""_s));
         QVERIFY(text.contains(u"\"9F1C6B2E-4D3A-4B8E-9C71-2A5F0E8D3B47\""_s));
@@ -219,14 +220,15 @@ private Q_SLOTS:
     // same.
     void appliesWithoutABackup_data() {
         columns<Apply, QStringList, QStringList>("apply", "calls", "lines");
-        const QStringList exportThenTwelveScripts = QStringList{u"export"_s} + QStringList(12, u"-lc"_s);
+        const QStringList exportThenScriptPerSetting =
+            QStringList{u"export"_s} + QStringList(qsizetype(DockSetting::all().size()), u"-lc"_s);
         QTest::newRow("profile with plist data: import only")
             << Apply(applyProfileWith<true>) << QStringList{u"export"_s, u"import"_s, u"Dock"_s}
             << QStringList{};
-        QTest::newRow("profile without: the twelve settings")
-            << Apply(applyProfileWith<false>) << exportThenTwelveScripts
+        QTest::newRow("profile without: every setting")
+            << Apply(applyProfileWith<false>) << exportThenScriptPerSetting
             << QStringList{u"tilesize -int 64"_s, u"orientation -string right"_s};
-        QTest::newRow("preset") << Apply(applyPresentationMode) << exportThenTwelveScripts
+        QTest::newRow("preset") << Apply(applyPresentationMode) << exportThenScriptPerSetting
                                 << QStringList{u"autohide -bool true"_s,
                                                u"autohide-delay -float 0"_s,
                                                u"show-process-indicators -bool false"_s,
