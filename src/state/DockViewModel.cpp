@@ -171,7 +171,7 @@ void DockViewModel::importProfile(const QUrl& source) {
 }
 
 void DockViewModel::reloadProfiles() {
-    m_profiles.reload();
+    m_runner.keep(m_profiles.reload());
 }
 
 // Schedules.
@@ -221,7 +221,7 @@ void DockViewModel::deleteSchedule(const QString& scheduleId) {
 }
 
 void DockViewModel::reloadSchedules() {
-    m_schedules.reload();
+    m_runner.keep(m_schedules.reload());
 }
 
 void DockViewModel::applySchedule(const ScheduleRunner::Due& due) {
@@ -256,9 +256,9 @@ void DockViewModel::resetDock() {
 }
 
 void DockViewModel::reloadBackups() {
-    m_backups.reload();
+    m_runner.keep(m_backups.reload());
 }
 
 void DockViewModel::deleteBackup(const QString& path) {
-    m_backups.remove(path);
+    m_runner.keep(m_backups.remove(path));
 }

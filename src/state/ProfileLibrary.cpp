@@ -7,8 +7,8 @@
 
 ProfileLibrary::ProfileLibrary(ProfileService service)
     : m_service(std::move(service))
-    , m_saved(std::make_shared<QList<DockProfile>>()) {
-    reload();
+    , m_saved(std::make_shared<QList<DockProfile>>(m_service.loadProfiles())) {
+    publish(*m_saved);
 }
 
 std::optional<DockProfile> ProfileLibrary::profile(const QUuid& id) const {
@@ -19,11 +19,17 @@ std::optional<DockProfile> ProfileLibrary::profile(const QUuid& id) const {
     return *match;
 }
 
-void ProfileLibrary::reload() {
-    // An edit still being saved lands first, so that the file read holds it.
-    DiskQueue::drain();
-    *m_saved = m_service.loadProfiles();
-    publish(*m_saved);
+QCoro::Task<> ProfileLibrary::reload() {
+    // Read on the disk queue, behind the saves still under way, so that the file read holds them.
+    auto read = [service = m_service, saved = m_saved] {
+        *saved = service.loadProfiles();
+        return *saved;
+    };
+    // The library goes with the window, which may close before the disk answers.
+    const QPointer<ProfileListModel> alive = &m_model;
+    QList<DockProfile> loaded = co_await DiskQueue::run(std::move(read));
+    if (alive)
+        publish(loaded);
 }
 
 void ProfileLibrary::publish(const QList<DockProfile>& profiles) {
@@ -41,7 +47,9 @@ QCoro::Task<> ProfileLibrary::store(Change change) {
         return changed;
     };
     // Saves end in the order they were made, so the list published last is the one saved last.
-    if (const std::optional<QList<DockProfile>> changed = co_await DiskQueue::run(std::move(save)))
+    const QPointer<ProfileListModel> alive = &m_model;
+    const std::optional<QList<DockProfile>> changed = co_await DiskQueue::run(std::move(save));
+    if (changed && alive)
         publish(*changed);
 }
 

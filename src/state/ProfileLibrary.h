@@ -5,6 +5,7 @@
 #include "stores/ProfileService.h"
 
 #include <QCoro/QCoroTask>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -24,8 +25,8 @@ public:
     [[nodiscard]] const QList<DockProfile>& profiles() const { return m_profiles; }
     [[nodiscard]] std::optional<DockProfile> profile(const QUuid& id) const;
 
-    // Shows the file as it is now.
-    void reload();
+    // Shows the file as it is once the saves under way have landed, read off the interface thread.
+    [[nodiscard]] QCoro::Task<> reload();
     // A new profile from the live Dock, first in the list.
     [[nodiscard]] QCoro::Task<> capture(QString name, QString icon);
     // Puts the profile on the Dock, after an automatic backup.
@@ -48,7 +49,6 @@ private:
     ProfileService m_service;
     ProfileListModel m_model;
     QList<DockProfile> m_profiles;
-    // The list as last saved. Once the library is built, only the disk queue touches it, except in
-    // a reload, which first waits for the queue to empty.
+    // The list as last saved. Once the library is built, only the disk queue touches it.
     std::shared_ptr<QList<DockProfile>> m_saved;
 };

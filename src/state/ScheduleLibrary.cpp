@@ -4,6 +4,8 @@
 #include "OperationRunner.h"
 #include "stores/DiskQueue.h"
 
+#include <QPointer>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -15,13 +17,17 @@ const auto noLongerListed = u"That schedule no longer exists."_s;
 ScheduleLibrary::ScheduleLibrary(ScheduleStore store, const ProfileListModel& profiles)
     : m_store(std::move(store))
     , m_model(profiles) {
-    reload();
+    publish(m_store.loadSchedules());
 }
 
-void ScheduleLibrary::reload() {
-    // A save still under way lands first, so that the file read holds it.
-    DiskQueue::drain();
-    publish(m_store.loadSchedules());
+QCoro::Task<> ScheduleLibrary::reload() {
+    const quint64 editsBefore = m_edits;
+    // The library goes with the window, which may close before the disk answers.
+    const QPointer<ScheduleListModel> alive = &m_model;
+    auto read = [store = m_store] { return store.loadSchedules(); };
+    const QList<DockSchedule> loaded = co_await DiskQueue::run(std::move(read));
+    if (alive && m_edits == editsBefore)
+        publish(loaded);
 }
 
 void ScheduleLibrary::publish(const QList<DockSchedule>& schedules) {
@@ -30,6 +36,7 @@ void ScheduleLibrary::publish(const QList<DockSchedule>& schedules) {
 }
 
 QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::store(QList<DockSchedule> schedules) {
+    ++m_edits;
     publish(schedules);
     // Saves run in the order they were made, so the file ends with the list published last.
     auto save = [store = m_store, schedules] { store.saveSchedules(schedules); };

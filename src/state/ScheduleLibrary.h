@@ -24,8 +24,9 @@ public:
     // As published, in their stored order.
     [[nodiscard]] const QList<DockSchedule>& schedules() const { return m_schedules; }
 
-    // Shows the file as it is now.
-    void reload();
+    // Shows the file as it is once the saves under way have landed, read off the interface thread. An
+    // edit made while it is read is newer than the file, so it stays.
+    [[nodiscard]] QCoro::Task<> reload();
     [[nodiscard]] QCoro::Task<Outcome> add(DockSchedule schedule);
     // A schedule that is no longer listed is not changed, and that is what went wrong.
     [[nodiscard]] QCoro::Task<Outcome> edit(QUuid id, std::function<void(DockSchedule&)> change);
@@ -38,4 +39,5 @@ private:
     ScheduleStore m_store;
     ScheduleListModel m_model;
     QList<DockSchedule> m_schedules;
+    quint64 m_edits = 0;
 };

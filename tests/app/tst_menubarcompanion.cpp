@@ -103,6 +103,7 @@ private Q_SLOTS:
 
         storeProfiles();
         m_viewModel->reloadProfiles();
+        QTRY_COMPARE(m_viewModel->profiles()->rowCount(), 3);
         Q_EMIT menu.aboutToShow();
         Q_EMIT menu.aboutToShow();
         expected.replace(expected.indexOf(u"No profiles saved"_s), u"Apply Profile"_s);

@@ -40,6 +40,8 @@ TestCase {
     // wrong one.
     function show(component, laidOut) {
         const shown = createTemporaryObject(component, testCase, { width: width, height: height });
+        // The screen reads its list as it appears.
+        idle();
         settled(laidOut ? child(shown, laidOut) : shown);
         return shown;
     }

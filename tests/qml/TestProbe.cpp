@@ -67,7 +67,11 @@ void TestProbe::clearRecords() const {
 }
 
 bool TestProbe::waitUntilIdle() const {
-    return QTest::qWaitFor([this] { return !m_viewModel.isWorking(); }, 60'000);
+    const bool idle = QTest::qWaitFor([this] { return !m_viewModel.isWorking(); }, 60'000);
+    // Lists are read, and backups deleted, on the disk queue outside any operation.
+    DiskQueue::drain();
+    QCoreApplication::processEvents();
+    return idle;
 }
 
 const Platform& TestProbe::platform() const {
@@ -157,6 +161,8 @@ QStringList TestProbe::storeProfiles(const QStringList& names) {
             {{}, QUuid::createUuid(), name, u"briefcase.fill"_s, newest.addSecs(-profiles.size()), {}});
     m_viewModel.profileService().saveProfiles(profiles);
     m_viewModel.reloadProfiles();
+    // The file is read off the interface thread; the screens under test need the list now.
+    (void)QTest::qWaitFor([&] { return m_viewModel.profiles()->profiles() == profiles; });
     QStringList ids;
     for (const DockProfile& profile : profiles)
         ids.append(profile.id.toString(QUuid::WithoutBraces));

@@ -83,6 +83,15 @@ ScreenTestCase {
             surface.raise(screen)
         let popup = null
         tryVerify(() => (popup = surface.popup(screen, content)) && popup.opened, 5000, "it did not open")
+        // A sheet grows to its content over the frames after it opens; a point taken before then
+        // may end up on the sheet itself.
+        let geometry = ""
+        tryVerify(() => {
+            const now = [popup.x, popup.y, popup.width, popup.height].join()
+            const steady = now === geometry
+            geometry = now
+            return steady
+        }, 5000, "it never settled")
         return { popup: popup, opener: opener }
     }
 
