@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ScheduleStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 ScheduleStore::ScheduleStore(QString applicationSupportFolder)
-    : m_store(QDir(applicationSupportFolder).filePath(u"schedules.json"_s), u"schedules"_s,
+    : m_store(QDir(applicationSupportFolder).filePath(u"schedules.json"_s), 
+              //: Names the records in "the %1 file" and "Couldn't save the %1: %2.".
+              QCoreApplication::translate("ScheduleStore", "schedules"),
               QJsonDocument::Compact) {}
 
 QString ScheduleStore::schedulesFileURL() const {
