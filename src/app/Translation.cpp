@@ -13,8 +13,7 @@ bool Translation::load(QTranslator& translator, const QStringList& uiLanguages) 
         // language further down the list that has one still wants English.
         if (locale.language() == QLocale::English)
             return false;
-        if (locale.language() != QLocale::C &&
-            translator.load(u"berthwise_"_s + locale.name(), u":/i18n"_s))
+        if (locale.language() != QLocale::C && translator.load(u"berthwise_"_s + locale.name(), u":/i18n"_s))
             return true;
     }
     return false;

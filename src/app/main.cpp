@@ -71,12 +71,14 @@ void bringToFront(QQuickWindow* window) {
 QMenuBar* makeApplicationMenu(QQuickWindow* window, Updater& updater) {
     auto* menuBar = new QMenuBar(nullptr);
     QMenu* appMenu = menuBar->addMenu(u"Berthwise"_s);
-    QAction* about = appMenu->addAction(QCoreApplication::translate("main", "About Berthwise"), window, [window] {
-        QMetaObject::invokeMethod(window, "showSection", Q_ARG(QVariant, u"about"_s));
-        bringToFront(window);
-    });
+    QAction* about =
+        appMenu->addAction(QCoreApplication::translate("main", "About Berthwise"), window, [window] {
+            QMetaObject::invokeMethod(window, "showSection", Q_ARG(QVariant, u"about"_s));
+            bringToFront(window);
+        });
     about->setMenuRole(QAction::AboutRole);
-    QAction* check = appMenu->addAction(QCoreApplication::translate("main", "Check for Updates…"), &updater, &Updater::checkForUpdates);
+    QAction* check = appMenu->addAction(QCoreApplication::translate("main", "Check for Updates…"), &updater,
+                                        &Updater::checkForUpdates);
     check->setMenuRole(QAction::ApplicationSpecificRole);
     check->setEnabled(updater.canCheckForUpdates());
     return menuBar;

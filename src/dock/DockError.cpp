@@ -8,9 +8,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString describe(DockError::Kind kind, const QString& detail) {
-    QString description = kind == DockError::Kind::exportFailed
-                              ? QCoreApplication::translate("DockError", "Couldn't read the current Dock layout.")
-                              : QCoreApplication::translate("DockError", "Couldn't apply the Dock layout.");
+    QString description =
+        kind == DockError::Kind::exportFailed
+            ? QCoreApplication::translate("DockError", "Couldn't read the current Dock layout.")
+            : QCoreApplication::translate("DockError", "Couldn't apply the Dock layout.");
     if (!detail.isEmpty())
         description += u' ' + detail;
     return description;

@@ -149,12 +149,14 @@ QCoro::Task<QByteArray> DockService::exportDockPreferences() const {
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QCoreApplication::translate("DockService", "Couldn't read the exported Dock layout at %1: %2")
-                        .arg(path, file.errorString()));
+        throw Error(
+            QCoreApplication::translate("DockService", "Couldn't read the exported Dock layout at %1: %2")
+                .arg(path, file.errorString()));
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Error(QCoreApplication::translate("DockService", "Couldn't read the exported Dock layout at %1: %2")
-                        .arg(path, file.errorString()));
+        throw Error(
+            QCoreApplication::translate("DockService", "Couldn't read the exported Dock layout at %1: %2")
+                .arg(path, file.errorString()));
     co_return data;
 }
 

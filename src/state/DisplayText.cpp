@@ -19,8 +19,9 @@ constexpr EnumTable<DockPosition, const char*, 3> edgeNames{
 } // namespace
 
 QStringList DisplayText::badges(const DockConfiguration& configuration) {
-    QStringList texts{QCoreApplication::translate("DisplayText", "Size %1px").arg(configuration.dockSize),
-                      QCoreApplication::translate("DisplayText", valueOf(edgeNames, configuration.orientation))};
+    QStringList texts{
+        QCoreApplication::translate("DisplayText", "Size %1px").arg(configuration.dockSize),
+        QCoreApplication::translate("DisplayText", valueOf(edgeNames, configuration.orientation))};
     if (configuration.autoHide)
         texts.append(QCoreApplication::translate("DisplayText", "Auto-hide"));
     return texts;

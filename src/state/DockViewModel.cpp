@@ -83,7 +83,7 @@ void DockViewModel::addSpacer(const QString& type, const QString& section) {
     if ((!standard && type != u"small"_s) || (!apps && section != u"others"_s))
         return;
     const QString message = standard ? (apps ? tr("Standard spacer added to Apps Section.")
-                                              : tr("Standard spacer added to Right Side."))
+                                             : tr("Standard spacer added to Right Side."))
                                      : (apps ? tr("Small spacer added to Apps Section.")
                                              : tr("Small spacer added to Right Side."));
     perform(message, [this, standard, apps] {

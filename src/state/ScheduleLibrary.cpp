@@ -13,7 +13,7 @@ namespace {
 QString noLongerListed() {
     return QCoreApplication::translate("ScheduleLibrary", "That schedule no longer exists.");
 }
-}
+} // namespace
 
 ScheduleLibrary::ScheduleLibrary(ScheduleStore store, const ProfileListModel& profiles)
     : m_store(std::move(store))

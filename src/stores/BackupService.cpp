@@ -58,10 +58,10 @@ QString saveBackup(const Platform& platform, const QByteArray& layout) {
 
 void checkBackup(const QString& backupFile) {
     if (!holdsDictionary(StoreFile::read(backupFile, theBackup()))) {
-        throw Error(QCoreApplication::translate("BackupService",
-                                                "Couldn't restore the backup '%1': it is not a Dock preferences file.")
-                        .arg(
-            QDir::toNativeSeparators(backupFile)));
+        throw Error(
+            QCoreApplication::translate(
+                "BackupService", "Couldn't restore the backup '%1': it is not a Dock preferences file.")
+                .arg(QDir::toNativeSeparators(backupFile)));
     }
 }
 
@@ -86,10 +86,11 @@ QStringList BackupService::listBackups() const {
     if (!folderInfo.exists())
         return {};
     if (!folderInfo.isDir() || !folderInfo.isReadable()) {
-        throw Error(QCoreApplication::translate("BackupService", "Couldn't list the backups in '%1': %2.").arg(
-            QDir::toNativeSeparators(folder),
-            folderInfo.isDir() ? QCoreApplication::translate("BackupService", "permission denied")
-                                : QCoreApplication::translate("BackupService", "it is not a folder")));
+        throw Error(QCoreApplication::translate("BackupService", "Couldn't list the backups in '%1': %2.")
+                        .arg(QDir::toNativeSeparators(folder),
+                             folderInfo.isDir()
+                                 ? QCoreApplication::translate("BackupService", "permission denied")
+                                 : QCoreApplication::translate("BackupService", "it is not a folder")));
     }
 
     struct Entry {

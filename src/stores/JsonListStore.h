@@ -43,7 +43,8 @@ public:
             json = encode(records);
         } catch (const Error& error) {
             //: %1 names the records: "profiles" or "schedules".
-            throw Error(QCoreApplication::translate("JsonListStore", "Couldn't save the %1: %2.").arg(m_listName, error.description()));
+            throw Error(QCoreApplication::translate("JsonListStore", "Couldn't save the %1: %2.")
+                            .arg(m_listName, error.description()));
         }
         StoreFile::keepAsideIfUndecodable(m_path, fileDescription(),
                                           [this](const QByteArray& data) { return decodes(data); });
@@ -63,11 +64,13 @@ public:
         const QJsonDocument document = StrictJson::parse(json);
         if (!document.isArray())
             //: %1 names the records: "profiles" or "schedules".
-            throw Error(QCoreApplication::translate("JsonListStore", "the file does not hold a list of %1").arg(m_listName));
+            throw Error(QCoreApplication::translate("JsonListStore", "the file does not hold a list of %1")
+                            .arg(m_listName));
         QList<Record> records;
         for (const QJsonValue& value : document.array()) {
             if (!value.isObject())
-                throw Error(QCoreApplication::translate("JsonListStore", "the list holds an entry that is not a JSON object"));
+                throw Error(QCoreApplication::translate("JsonListStore",
+                                                        "the list holds an entry that is not a JSON object"));
             records.append(Coder::decode(value.toObject()));
         }
         return records;
@@ -83,7 +86,7 @@ public:
     }
 
 private:
-    [[nodiscard]] QString fileDescription() const { 
+    [[nodiscard]] QString fileDescription() const {
         //: %1 names the records: "profiles" or "schedules". Fills the gap of "Couldn't read %1 '%2': %3".
         return QCoreApplication::translate("JsonListStore", "the %1 file").arg(m_listName);
     }

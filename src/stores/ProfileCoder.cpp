@@ -88,9 +88,10 @@ QByteArray ProfileCoder::encodeOne(const DockProfile& profile) {
 DockProfile ProfileCoder::decodeOne(const QByteArray& json) {
     const QJsonDocument document = StrictJson::parse(json);
     if (!document.isObject()) {
-        throw Error(document.isArray()
-                        ? QCoreApplication::translate("ProfileCoder", "the file holds a list, not a single profile")
-                        : QCoreApplication::translate("ProfileCoder", "the file does not hold a profile"));
+        throw Error(
+            document.isArray()
+                ? QCoreApplication::translate("ProfileCoder", "the file holds a list, not a single profile")
+                : QCoreApplication::translate("ProfileCoder", "the file does not hold a profile"));
     }
     return decode(document.object());
 }

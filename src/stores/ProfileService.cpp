@@ -68,7 +68,8 @@ void ProfileService::exportProfile(const DockProfile& profile, const QString& fi
     try {
         json = ProfileCoder::encodeOne(profile);
     } catch (const Error& error) {
-        throw Error(QCoreApplication::translate("ProfileService", "Couldn't export the profile '%1': %2.").arg(profile.name, error.description()));
+        throw Error(QCoreApplication::translate("ProfileService", "Couldn't export the profile '%1': %2.")
+                        .arg(profile.name, error.description()));
     }
     //: Fills the gap of "Couldn't save %1 '%2': %3".
     StoreFile::write(filePath, json, QCoreApplication::translate("ProfileService", "the profile"));
@@ -81,8 +82,8 @@ DockProfile ProfileService::importProfile(const QString& filePath) const {
     try {
         profile = ProfileCoder::decodeOne(json);
     } catch (const Error& error) {
-        throw Error(QCoreApplication::translate("ProfileService", "Couldn't import a profile from '%1': %2.").arg(QDir::toNativeSeparators(filePath),
-                                                                      error.description()));
+        throw Error(QCoreApplication::translate("ProfileService", "Couldn't import a profile from '%1': %2.")
+                        .arg(QDir::toNativeSeparators(filePath), error.description()));
     }
     profile.id = QUuid::createUuid();
     profile.createdAt = nowInWholeSeconds();

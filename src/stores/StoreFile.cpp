@@ -73,8 +73,7 @@ void StoreFile::write(const QString& path, const QByteArray& data, const QString
     // Unbuffered: through its buffer, a write that a full disk cuts short is not reported, and
     // commit() would put a truncated file in place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        throw Error(
-            sentence(saveFailed().arg(what, shown(path), refusalReason(path, file))));
+        throw Error(sentence(saveFailed().arg(what, shown(path), refusalReason(path, file))));
     }
     for (qint64 written = 0; written < data.size();) {
         const qint64 chunk = file.write(data.constData() + written, data.size() - written);
@@ -89,7 +88,8 @@ void StoreFile::write(const QString& path, const QByteArray& data, const QString
 void StoreFile::remove(const QString& path, const QString& what) {
     QFile file(path);
     if (!file.remove())
-        throw Error(sentence(QCoreApplication::translate("StoreFile", "Couldn't delete %1 '%2': %3").arg(what, shown(path), file.errorString())));
+        throw Error(sentence(QCoreApplication::translate("StoreFile", "Couldn't delete %1 '%2': %3")
+                                 .arg(what, shown(path), file.errorString())));
 }
 
 void StoreFile::makeFolder(const QString& path) {
@@ -97,8 +97,8 @@ void StoreFile::makeFolder(const QString& path) {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(path).toStdString()), error);
     if (error) {
-        throw Error(sentence(QCoreApplication::translate("StoreFile", "Couldn't create the folder '%1': %2").arg(
-            shown(path), QString::fromLocal8Bit(error.message()))));
+        throw Error(sentence(QCoreApplication::translate("StoreFile", "Couldn't create the folder '%1': %2")
+                                 .arg(shown(path), QString::fromLocal8Bit(error.message()))));
     }
 }
 
@@ -114,7 +114,8 @@ void StoreFile::keepAsideIfUndecodable(const QString& path, const QString& what,
     QString aside = stem;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = stem + u'-' + QString::number(n);
-    //: The file kept aside, named by %1 as in "the profiles file"; fills the gap of "Couldn't save %1 '%2': %3".
+    //: The file kept aside, named by %1 as in "the profiles file"; fills the gap of "Couldn't save %1 '%2':
+    //: %3".
     write(aside, data, QCoreApplication::translate("StoreFile", "a copy of %1").arg(what));
 }
 

@@ -65,7 +65,8 @@ QUuid StrictJson::uuid(const QJsonObject& object, const QString& key) {
         u"^[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}$"_s);
     const QJsonValue value = required(object, key);
     if (!value.isString() || !canonical.match(value.toString()).hasMatch())
-        fail(key, QCoreApplication::translate("StrictJson", "\"%1\" is not an identifier like 9F1C6B2E-4D3A-4B8E-9C71-2A5F0E8D3B47"));
+        fail(key, QCoreApplication::translate(
+                      "StrictJson", "\"%1\" is not an identifier like 9F1C6B2E-4D3A-4B8E-9C71-2A5F0E8D3B47"));
     return QUuid::fromString(value.toString());
 }
 
@@ -80,7 +81,8 @@ QDateTime StrictJson::internetDate(const QJsonObject& object, const QString& key
     // A date the writer cannot put back, such as one that leaves the years 0001 to 9999 once moved
     // to UTC, is refused here rather than lost at the next save.
     if (!isWritable(date))
-        fail(key, QCoreApplication::translate("StrictJson", "\"%1\" is not a date like 2025-03-14T09:30:05Z"));
+        fail(key,
+             QCoreApplication::translate("StrictJson", "\"%1\" is not a date like 2025-03-14T09:30:05Z"));
     return date.toUTC();
 }
 
