@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Fast Auto-hide</source>
-        <translation>Schnell ein- und ausblenden</translation>
+        <translation>Schnelles Ausblenden</translation>
     </message>
     <message>
         <source>Eliminate the show/hide animation delay.</source>
@@ -423,7 +423,7 @@
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation>Backup &amp; Wiederherstellung</translation>
+        <translation>Backups</translation>
     </message>
     <message>
         <source>About</source>
@@ -462,7 +462,7 @@
     </message>
     <message>
         <source>Fast Auto-hide</source>
-        <translation>Schnell ein- und ausblenden</translation>
+        <translation>Schnelles Ausblenden</translation>
     </message>
     <message>
         <source>Enable auto-hide with instant show/hide speed.</source>
@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>Dim Hidden Apps</source>
-        <translation>Ausgeblendete Apps abdunkeln</translation>
+        <translation>Ausgeblendete dimmen</translation>
     </message>
     <message>
         <source>Show hidden apps as translucent in the Dock.</source>
