@@ -14,6 +14,7 @@ debian_packages=(
     qml6-module-qtqml-workerscript qml6-module-qtqml-models qml6-module-qt-labs-platform
     qml6-module-qtqml qml6-module-qttest qcoro-qt6-dev libplist-dev
     qml6-module-qt-labs-folderlistmodel
+    qt6-l10n-tools qt6-tools-dev
     fonts-dejavu-core fonts-material-design-icons-iconfont
     desktop-file-utils appstream
 )

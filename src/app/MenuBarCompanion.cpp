@@ -3,6 +3,7 @@
 
 #include "AppIcon.h"
 #include "platform/Updater.h"
+#include "state/DisplayText.h"
 #include "state/DockViewModel.h"
 #include "stores/DockPreset.h"
 
@@ -32,24 +33,24 @@ MenuBarCompanion::MenuBarCompanion(DockViewModel& viewModel, Updater& updater, L
 MenuBarCompanion::~MenuBarCompanion() = default;
 
 void MenuBarCompanion::buildMenu() {
-    QAction* open = m_menu.addAction(u"Open Berthwise"_s, this, &MenuBarCompanion::openWindowRequested);
+    QAction* open = m_menu.addAction(tr("Open Berthwise"), this, &MenuBarCompanion::openWindowRequested);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_menu.addSeparator();
 
-    auto* presets = new QMenu(u"Apply Preset"_s, &m_menu);
+    auto* presets = new QMenu(tr("Apply Preset"), &m_menu);
     for (const DockPreset& preset : DockPreset::builtInPresets()) {
-        presets->addAction(preset.name, this,
+        presets->addAction(DisplayText::presetName(preset), this,
                            [this, id = idText(preset.id)] { m_viewModel.applyPreset(id); });
     }
-    m_noProfilesItem = new QAction(u"No profiles saved"_s, &m_menu);
+    m_noProfilesItem = new QAction(tr("No profiles saved"), &m_menu);
     m_noProfilesItem->setEnabled(false);
     m_menu.addAction(m_noProfilesItem);
-    m_profileMenu = new QMenu(u"Apply Profile"_s, &m_menu);
+    m_profileMenu = new QMenu(tr("Apply Profile"), &m_menu);
     m_menu.addMenu(m_profileMenu);
     m_presetItem = m_menu.addMenu(presets);
     m_menu.addSeparator();
 
-    m_autoHideItem = m_menu.addAction(u"Auto-hide Dock"_s);
+    m_autoHideItem = m_menu.addAction(tr("Auto-hide Dock"));
     m_autoHideItem->setCheckable(true);
     m_autoHideItem->setChecked(m_viewModel.isAutoHideEnabled());
     // `triggered` comes only from the user, so following the view model here writes nothing.
@@ -58,21 +59,21 @@ void MenuBarCompanion::buildMenu() {
     connect(m_autoHideItem, &QAction::triggered, this,
             [this](bool checked) { m_viewModel.applyAutoHide(checked); });
 
-    m_menu.addAction(u"Add Spacer"_s, this, [this] { m_viewModel.addSpacer(u"standard"_s, u"apps"_s); });
-    m_menu.addAction(u"Backup Dock Now"_s, this, [this] { m_viewModel.createBackup(); });
+    m_menu.addAction(tr("Add Spacer"), this, [this] { m_viewModel.addSpacer(u"standard"_s, u"apps"_s); });
+    m_menu.addAction(tr("Backup Dock Now"), this, [this] { m_viewModel.createBackup(); });
     m_menu.addSeparator();
 
-    m_launchAtLoginItem = m_menu.addAction(u"Launch at Login"_s);
+    m_launchAtLoginItem = m_menu.addAction(tr("Launch at Login"));
     m_launchAtLoginItem->setCheckable(true);
     m_launchAtLoginItem->setChecked(m_launchAtLogin.isEnabled());
     connect(m_launchAtLoginItem, &QAction::triggered, this, &MenuBarCompanion::changeLaunchAtLogin);
 
-    m_checkForUpdatesItem = m_menu.addAction(u"Check for Updates…"_s, &m_updater, &Updater::checkForUpdates);
+    m_checkForUpdatesItem = m_menu.addAction(tr("Check for Updates…"), &m_updater, &Updater::checkForUpdates);
     m_checkForUpdatesItem->setEnabled(m_updater.canCheckForUpdates());
     connect(&m_updater, &Updater::canCheckForUpdatesChanged, m_checkForUpdatesItem,
             [this] { m_checkForUpdatesItem->setEnabled(m_updater.canCheckForUpdates()); });
 
-    QAction* quit = m_menu.addAction(u"Quit Berthwise"_s, this, &MenuBarCompanion::quitRequested);
+    QAction* quit = m_menu.addAction(tr("Quit Berthwise"), this, &MenuBarCompanion::quitRequested);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 

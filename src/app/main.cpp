@@ -7,6 +7,7 @@
 #include "MenuBarCompanion.h"
 #include "SingleInstance.h"
 #include "StartupFonts.h"
+#include "Translation.h"
 #include "platform/LaunchAtLogin.h"
 #include "platform/Platform.h"
 #include "platform/Updater.h"
@@ -19,6 +20,7 @@
 #include <QQmlComponent>
 #include <QQuickWindow>
 #include <QSystemTrayIcon>
+#include <QTranslator>
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
@@ -69,12 +71,14 @@ void bringToFront(QQuickWindow* window) {
 QMenuBar* makeApplicationMenu(QQuickWindow* window, Updater& updater) {
     auto* menuBar = new QMenuBar(nullptr);
     QMenu* appMenu = menuBar->addMenu(u"Berthwise"_s);
-    QAction* about = appMenu->addAction(u"About Berthwise"_s, window, [window] {
-        QMetaObject::invokeMethod(window, "showSection", Q_ARG(QVariant, u"about"_s));
-        bringToFront(window);
-    });
+    QAction* about =
+        appMenu->addAction(QCoreApplication::translate("main", "About Berthwise"), window, [window] {
+            QMetaObject::invokeMethod(window, "showSection", Q_ARG(QVariant, u"about"_s));
+            bringToFront(window);
+        });
     about->setMenuRole(QAction::AboutRole);
-    QAction* check = appMenu->addAction(u"Check for Updates…"_s, &updater, &Updater::checkForUpdates);
+    QAction* check = appMenu->addAction(QCoreApplication::translate("main", "Check for Updates…"), &updater,
+                                        &Updater::checkForUpdates);
     check->setMenuRole(QAction::ApplicationSpecificRole);
     check->setEnabled(updater.canCheckForUpdates());
     return menuBar;
@@ -95,6 +99,10 @@ int main(int argc, char* argv[]) {
     mallopt(M_ARENA_MAX, 2);
 #endif
     QApplication app(argc, argv);
+    // Before anything makes a text: the view model's first status and the window's take it from here.
+    QTranslator translator;
+    if (Translation::load(translator, QLocale().uiLanguages()))
+        QCoreApplication::installTranslator(&translator);
     // Only now, once the window system has taken its own options (-platform and the like) out.
     if (!CommandLine::process(app))
         return 1;

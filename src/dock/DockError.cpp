@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "DockError.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
 QString describe(DockError::Kind kind, const QString& detail) {
-    QString description = kind == DockError::Kind::exportFailed ? u"Couldn't read the current Dock layout."_s
-                                                                : u"Couldn't apply the Dock layout."_s;
+    QString description =
+        kind == DockError::Kind::exportFailed
+            ? QCoreApplication::translate("DockError", "Couldn't read the current Dock layout.")
+            : QCoreApplication::translate("DockError", "Couldn't apply the Dock layout.");
     if (!detail.isEmpty())
         description += u' ' + detail;
     return description;

@@ -4,6 +4,7 @@
 #include "DockError.h"
 #include "DockPreferenceValues.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -148,10 +149,14 @@ QCoro::Task<QByteArray> DockService::exportDockPreferences() const {
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(u"Couldn't read the exported Dock layout at %1: %2"_s.arg(path, file.errorString()));
+        throw Error(
+            QCoreApplication::translate("DockService", "Couldn't read the exported Dock layout at %1: %2")
+                .arg(path, file.errorString()));
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Error(u"Couldn't read the exported Dock layout at %1: %2"_s.arg(path, file.errorString()));
+        throw Error(
+            QCoreApplication::translate("DockService", "Couldn't read the exported Dock layout at %1: %2")
+                .arg(path, file.errorString()));
     co_return data;
 }
 
@@ -163,7 +168,8 @@ QCoro::Task<> DockService::importDockPreferences(QByteArray data) const {
     // Unbuffered, so a write cut short (a full disk) is seen here rather than committed truncated.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size() ||
         !file.commit())
-        throw Error(u"Couldn't write the Dock layout to %1: %2"_s.arg(path, file.errorString()));
+        throw Error(QCoreApplication::translate("DockService", "Couldn't write the Dock layout to %1: %2")
+                        .arg(path, file.errorString()));
     co_await importDockPreferencesFile(path);
 }
 

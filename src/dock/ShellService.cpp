@@ -3,6 +3,7 @@
 
 #include "common/Error.h"
 
+#include <QCoreApplication>
 #include <QCoro/QCoroFuture>
 #include <QProcess>
 #include <QStringDecoder>
@@ -57,7 +58,9 @@ Outcome runBlocking(const QString& executablePath, const QStringList& arguments,
 #endif
     process.start(executablePath, arguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(-1))
-        return {{}, u"Couldn't start %1: %2"_s.arg(executablePath, process.errorString())};
+        return {{},
+                QCoreApplication::translate("ShellService", "Couldn't start %1: %2")
+                    .arg(executablePath, process.errorString())};
     process.waitForFinished(-1);
     Outcome outcome;
     outcome.result.output = decodedOrEmpty(process.readAllStandardOutput());

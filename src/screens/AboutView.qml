@@ -8,7 +8,7 @@ ScreenPage {
     id: about
 
     objectName: "aboutView"
-    navigationTitle: "About"
+    navigationTitle: qsTr("About")
     showsHeader: false
     maximumContentWidth: 600
     padding: Theme.spacing.spacious
@@ -52,7 +52,7 @@ ScreenPage {
                 symbolSize: 64
                 symbolColor: Theme.onAccent
                 Accessible.role: Accessible.Graphic
-                Accessible.name: "Berthwise icon"
+                Accessible.name: qsTr("Berthwise icon")
             }
         }
 
@@ -66,7 +66,7 @@ ScreenPage {
         StaticText {
             objectName: "aboutVersion"
             Layout.alignment: Qt.AlignHCenter
-            text: "Version " + about.appVersion + " (" + about.buildNumber + ")"
+            text: qsTr("Version %1 (%2)").arg(about.appVersion).arg(about.buildNumber)
             font: Theme.font.subheadline
             color: Theme.tertiaryText
         }
@@ -76,7 +76,7 @@ ScreenPage {
             Layout.maximumWidth: 380
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
-            text: "Customize your macOS Dock visually, safely, and instantly."
+            text: qsTr("Customize your macOS Dock visually, safely, and instantly.")
             color: Theme.secondaryText
         }
     }
@@ -141,7 +141,7 @@ ScreenPage {
             Layout.fillWidth: true
             icon: "globe"
             iconColor: Theme.blue
-            label: "Website"
+            label: qsTr("Website")
             value: AppInfo.displayAddress(AppInfo.website)
             url: AppInfo.website
         }
@@ -157,7 +157,7 @@ ScreenPage {
             Layout.fillWidth: true
             icon: "shippingbox.fill"
             iconColor: Theme.indigo
-            label: "Product Page"
+            label: qsTr("Product Page")
             value: AppInfo.displayAddress(AppInfo.productPage)
             url: AppInfo.productPage
         }
@@ -171,7 +171,7 @@ ScreenPage {
             Layout.fillWidth: true
             icon: "envelope.fill"
             iconColor: Theme.blue
-            label: "Get in Touch"
+            label: qsTr("Get in Touch")
             url: AppInfo.contactPage
         }
     }
@@ -183,7 +183,7 @@ ScreenPage {
         StaticText {
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignHCenter
-            text: "© Berthwise. Released under the MIT License."
+            text: qsTr("© Berthwise. Released under the MIT License.")
             font: Theme.font.caption
             color: Theme.tertiaryText
         }
@@ -191,7 +191,7 @@ ScreenPage {
         StaticText {
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignHCenter
-            text: "Designed and built on macOS and Linux."
+            text: qsTr("Designed and built on macOS and Linux.")
             font: Theme.font.caption
             color: Theme.quaternaryText
         }

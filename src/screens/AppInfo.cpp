@@ -67,7 +67,7 @@ QString AppInfo::makerInitials() const {
 }
 
 QString AppInfo::makerDescription() const {
-    return u"Small, careful tools for the Mac desktop."_s;
+    return tr("Small, careful tools for the Mac desktop.");
 }
 
 QString AppInfo::website() const {

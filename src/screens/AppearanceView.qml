@@ -9,8 +9,8 @@ ScreenPage {
     id: screen
 
     objectName: "appearanceView"
-    title: "Appearance"
-    subtitle: "Adjust the visual look and position of your Dock."
+    title: qsTr("Appearance")
+    subtitle: qsTr("Adjust the visual look and position of your Dock.")
     spacing: Theme.spacing.regular
     headerGap: Theme.spacing.small
 
@@ -30,31 +30,31 @@ ScreenPage {
     }
 
     SectionTitle {
-        text: "Position"
+        text: qsTr("Position")
     }
 
     SegmentedPicker {
         objectName: "positionPicker"
         Layout.fillWidth: true
-        label: "Dock Position"
+        label: qsTr("Dock Position")
         segments: [
-            { value: "left", text: "Left", icon: "align.horizontal.left" },
-            { value: "bottom", text: "Bottom", icon: "align.vertical.bottom" },
-            { value: "right", text: "Right", icon: "align.horizontal.right" }
+            { value: "left", text: qsTr("Left"), icon: "align.horizontal.left" },
+            { value: "bottom", text: qsTr("Bottom"), icon: "align.vertical.bottom" },
+            { value: "right", text: qsTr("Right"), icon: "align.horizontal.right" }
         ]
         currentValue: DockViewModel.dockPosition
         onActivated: value => DockViewModel.applyDockPosition(value)
     }
 
     SectionTitle {
-        text: "Size"
+        text: qsTr("Size")
     }
 
     SliderSettingRow {
         objectName: "dockSizeRow"
         Layout.fillWidth: true
-        title: "Dock Size"
-        subtitle: "Change the base icon size."
+        title: qsTr("Dock Size")
+        subtitle: qsTr("Change the base icon size.")
         icon: "arrow.up.left.and.arrow.down.right"
         value: DockViewModel.dockSize
         from: 24
@@ -66,14 +66,14 @@ ScreenPage {
     }
 
     SectionTitle {
-        text: "Magnification"
+        text: qsTr("Magnification")
     }
 
     SettingToggleRow {
         objectName: "magnificationRow"
         Layout.fillWidth: true
-        title: "Enable Magnification"
-        subtitle: "Enlarge icons when hovering over the Dock."
+        title: qsTr("Enable Magnification")
+        subtitle: qsTr("Enlarge icons when hovering over the Dock.")
         icon: "magnifyingglass"
         isOn: DockViewModel.isMagnificationEnabled
         onChange: value => DockViewModel.applyMagnification(value)
@@ -104,8 +104,8 @@ ScreenPage {
             width: parent.width
             y: -implicitHeight * (1 - magnificationSizeSlot.reveal)
             opacity: magnificationSizeSlot.reveal
-            title: "Magnification Size"
-            subtitle: "Maximum icon size when hovered."
+            title: qsTr("Magnification Size")
+            subtitle: qsTr("Maximum icon size when hovered.")
             icon: "arrow.up.left.and.down.right.magnifyingglass"
             value: DockViewModel.magnificationSize
             from: 48
@@ -118,17 +118,17 @@ ScreenPage {
     }
 
     SectionTitle {
-        text: "Minimize Effect"
+        text: qsTr("Minimize Effect")
     }
 
     SegmentedPicker {
         objectName: "minimizeEffectPicker"
         Layout.fillWidth: true
-        label: "Minimize Effect"
+        label: qsTr("Minimize Effect")
         segments: [
-            { value: "genie", text: "Genie" },
-            { value: "scale", text: "Scale" },
-            { value: "suck", text: "Suck" }
+            { value: "genie", text: qsTr("Genie") },
+            { value: "scale", text: qsTr("Scale") },
+            { value: "suck", text: qsTr("Suck") }
         ]
         currentValue: DockViewModel.minimizeEffect
         onActivated: value => DockViewModel.applyMinimizeEffect(value)

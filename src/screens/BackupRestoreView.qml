@@ -9,9 +9,9 @@ ListPage {
     id: view
 
     objectName: "backupRestoreView"
-    navigationTitle: "Backup & Restore"
-    title: "Backup & Restore"
-    subtitle: "Protect your Dock layout and recover from any change."
+    navigationTitle: qsTr("Backup & Restore")
+    title: qsTr("Backup & Restore")
+    subtitle: qsTr("Protect your Dock layout and recover from any change.")
 
     // The backup chosen last, which the restore confirmation names and restores.
     property string selectedBackup
@@ -46,14 +46,14 @@ ListPage {
 
             PrimaryButton {
                 objectName: "createBackupButton"
-                text: "Create Backup"
+                text: qsTr("Create Backup")
                 icon: "externaldrive.badge.plus"
                 onActivated: DockViewModel.createBackup()
             }
 
             BorderedButton {
                 objectName: "resetButton"
-                text: "Reset to Default"
+                text: qsTr("Reset to Default")
                 icon: "trash.fill"
                 destructive: true
                 onActivated: resetConfirmation.open()
@@ -68,7 +68,7 @@ ListPage {
 
                 StaticText {
                     Layout.alignment: Qt.AlignBaseline
-                    text: "Saved Backups"
+                    text: qsTr("Saved Backups")
                     font: Theme.font.title2
                     Accessible.role: Accessible.Heading
                 }
@@ -77,7 +77,8 @@ ListPage {
                     objectName: "backupCount"
                     Layout.alignment: Qt.AlignBaseline
                     visible: view.backupCount > 0
-                    text: view.backupCount + " backup" + (view.backupCount === 1 ? "" : "s")
+                    //: Two entries, so that English needs no catalogue: give both every plural form.
+                    text: view.backupCount === 1 ? qsTr("%n backup", "", view.backupCount) : qsTr("%n backups", "", view.backupCount)
                     font: Theme.font.caption
                     color: Theme.secondaryText
                 }
@@ -91,8 +92,8 @@ ListPage {
                 visible: view.backupCount === 0
                 padding: Theme.spacing.spacious
                 icon: "externaldrive.badge.xmark"
-                heading: "No backups yet"
-                text: "Create a backup to save your current Dock layout."
+                heading: qsTr("No backups yet")
+                text: qsTr("Create a backup to save your current Dock layout.")
             }
         }
     ]
@@ -101,9 +102,9 @@ ListPage {
         id: resetConfirmation
 
         objectName: "resetConfirmation"
-        title: "Reset Dock to Apple Defaults?"
-        message: "This removes all Dock customizations. Create a backup first if you want to restore later."
-        defaultText: "Reset Dock"
+        title: qsTr("Reset Dock to Apple Defaults?")
+        message: qsTr("This removes all Dock customizations. Create a backup first if you want to restore later.")
+        defaultText: qsTr("Reset Dock")
         onAccepted: DockViewModel.resetDock()
     }
 
@@ -111,9 +112,9 @@ ListPage {
         id: restoreConfirmation
 
         objectName: "restoreConfirmation"
-        title: "Restore this backup?"
-        message: view.selectedBackup !== "" ? "Your current Dock will be replaced with: " + view.selectedFileName : ""
-        defaultText: "Restore"
+        title: qsTr("Restore this backup?")
+        message: view.selectedBackup !== "" ? qsTr("Your current Dock will be replaced with: %1").arg(view.selectedFileName) : ""
+        defaultText: qsTr("Restore")
         destructive: false
         onAccepted: {
             if (view.selectedBackup !== "")

@@ -8,8 +8,8 @@ ScreenPage {
     id: screen
 
     objectName: "behaviorView"
-    title: "Behavior"
-    subtitle: "Control how your Dock behaves and responds to interactions."
+    title: qsTr("Behavior")
+    subtitle: qsTr("Control how your Dock behaves and responds to interactions.")
     spacing: Theme.spacing.regular
     headerGap: Theme.spacing.small
 
@@ -20,8 +20,8 @@ ScreenPage {
 
     BehaviorRow {
         objectName: "isAutoHideEnabledRow"
-        title: "Auto-hide Dock"
-        subtitle: "Hide the Dock until your pointer reaches its edge."
+        title: qsTr("Auto-hide Dock")
+        subtitle: qsTr("Hide the Dock until your pointer reaches its edge.")
         icon: "arrow.down.to.line.compact"
         isOn: DockViewModel.isAutoHideEnabled
         onChange: value => DockViewModel.applyAutoHide(value)
@@ -29,8 +29,8 @@ ScreenPage {
 
     BehaviorRow {
         objectName: "fastAutoHideRow"
-        title: "Fast Auto-hide"
-        subtitle: "Eliminate the show/hide animation delay."
+        title: qsTr("Fast Auto-hide")
+        subtitle: qsTr("Eliminate the show/hide animation delay.")
         icon: "speedometer"
         isOn: DockViewModel.fastAutoHide
         onChange: value => DockViewModel.applyFastAutoHide(value)
@@ -38,8 +38,8 @@ ScreenPage {
 
     BehaviorRow {
         objectName: "showOnlyRunningAppsRow"
-        title: "Show Only Running Apps"
-        subtitle: "Display only open apps, like a classic taskbar."
+        title: qsTr("Show Only Running Apps")
+        subtitle: qsTr("Display only open apps, like a classic taskbar.")
         icon: "app.badge"
         isOn: DockViewModel.showOnlyRunningApps
         onChange: value => DockViewModel.applyShowOnlyRunningApps(value)
@@ -47,8 +47,8 @@ ScreenPage {
 
     BehaviorRow {
         objectName: "dimHiddenAppsRow"
-        title: "Dim Hidden Apps"
-        subtitle: "Apps hidden with ⌘H appear translucent in the Dock."
+        title: qsTr("Dim Hidden Apps")
+        subtitle: qsTr("Apps hidden with ⌘H appear translucent in the Dock.")
         icon: "eye.slash.fill"
         isOn: DockViewModel.dimHiddenApps
         onChange: value => DockViewModel.applyDimHiddenApps(value)
@@ -56,8 +56,8 @@ ScreenPage {
 
     BehaviorRow {
         objectName: "showRunningIndicatorsRow"
-        title: "Show Running Indicators"
-        subtitle: "Display dots under apps that are currently open."
+        title: qsTr("Show Running Indicators")
+        subtitle: qsTr("Display dots under apps that are currently open.")
         icon: "circle.fill"
         isOn: DockViewModel.showRunningIndicators
         onChange: value => DockViewModel.applyShowRunningIndicators(value)
@@ -65,8 +65,8 @@ ScreenPage {
 
     BehaviorRow {
         objectName: "minimizeIntoAppIconRow"
-        title: "Minimize into App Icon"
-        subtitle: "Keep the Dock clean — no separate minimized window tiles."
+        title: qsTr("Minimize into App Icon")
+        subtitle: qsTr("Keep the Dock clean — no separate minimized window tiles.")
         icon: "arrow.down.right.and.arrow.up.left"
         isOn: DockViewModel.minimizeIntoAppIcon
         onChange: value => DockViewModel.applyMinimizeIntoAppIcon(value)
@@ -74,8 +74,8 @@ ScreenPage {
 
     BehaviorRow {
         objectName: "hideRecentAppsRow"
-        title: "Hide Recent Apps"
-        subtitle: "Remove the recent apps section from the Dock."
+        title: qsTr("Hide Recent Apps")
+        subtitle: qsTr("Remove the recent apps section from the Dock.")
         icon: "clock.fill"
         isOn: DockViewModel.hideRecentApps
         onChange: value => DockViewModel.applyHideRecentApps(value)
@@ -85,6 +85,6 @@ ScreenPage {
         Layout.topMargin: Theme.spacing.small
         Layout.maximumWidth: screen.contentItem.width
         icon: "bolt.fill"
-        message: "Changes apply immediately and restart your Dock. Running apps remain open."
+        message: qsTr("Changes apply immediately and restart your Dock. Running apps remain open.")
     }
 }

@@ -19,15 +19,15 @@ Item {
     // Key, title, symbol and screen type of each section, in sidebar order; About stands alone in a
     // second group.
     readonly property var sections: [
-        { key: "dashboard", title: "Dashboard", icon: "rectangle.grid.2x2.fill", screen: "DashboardView", group: 0 },
-        { key: "spacers", title: "Spacers", icon: "rectangle.split.3x1.fill", screen: "SpacersView", group: 0 },
-        { key: "behavior", title: "Behavior", icon: "switch.2", screen: "BehaviorView", group: 0 },
-        { key: "appearance", title: "Appearance", icon: "slider.horizontal.3", screen: "AppearanceView", group: 0 },
-        { key: "presets", title: "Presets", icon: "sparkles", screen: "PresetsView", group: 0 },
-        { key: "profiles", title: "Profiles", icon: "square.stack.3d.up.fill", screen: "ProfilesView", group: 0 },
-        { key: "schedules", title: "Schedules", icon: "clock.badge.checkmark", screen: "SchedulesView", group: 0 },
-        { key: "backup", title: "Backup & Restore", icon: "externaldrive.fill", screen: "BackupRestoreView", group: 0 },
-        { key: "about", title: "About", icon: "info.circle.fill", screen: "AboutView", group: 1 }
+        { key: "dashboard", title: qsTr("Dashboard"), icon: "rectangle.grid.2x2.fill", screen: "DashboardView", group: 0 },
+        { key: "spacers", title: qsTr("Spacers"), icon: "rectangle.split.3x1.fill", screen: "SpacersView", group: 0 },
+        { key: "behavior", title: qsTr("Behavior"), icon: "switch.2", screen: "BehaviorView", group: 0 },
+        { key: "appearance", title: qsTr("Appearance"), icon: "slider.horizontal.3", screen: "AppearanceView", group: 0 },
+        { key: "presets", title: qsTr("Presets"), icon: "sparkles", screen: "PresetsView", group: 0 },
+        { key: "profiles", title: qsTr("Profiles"), icon: "square.stack.3d.up.fill", screen: "ProfilesView", group: 0 },
+        { key: "schedules", title: qsTr("Schedules"), icon: "clock.badge.checkmark", screen: "SchedulesView", group: 0 },
+        { key: "backup", title: qsTr("Backup & Restore"), icon: "externaldrive.fill", screen: "BackupRestoreView", group: 0 },
+        { key: "about", title: qsTr("About"), icon: "info.circle.fill", screen: "AboutView", group: 1 }
     ]
 
     // Held until the window goes: a component nobody holds would be collected.
@@ -64,7 +64,7 @@ Item {
             color: Theme.sidebarBackground
 
             Accessible.role: Accessible.List
-            Accessible.name: "Sections"
+            Accessible.name: qsTr("Sections")
 
             StaticText {
                 id: navigationTitle

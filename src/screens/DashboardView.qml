@@ -9,22 +9,22 @@ ScreenPage {
     id: dashboard
 
     objectName: "dashboardView"
-    navigationTitle: "Dashboard"
+    navigationTitle: qsTr("Dashboard")
     title: "Berthwise"
-    subtitle: "Customize your macOS Dock visually, safely, and instantly."
+    subtitle: qsTr("Customize your macOS Dock visually, safely, and instantly.")
 
     // The cards only ever turn settings on. Clean Dock and Fast Auto-hide start their two writes
     // together; the status shows whichever ends last.
     readonly property var quickActions: [
         {
-            key: "addSpacer", title: "Add Spacer",
-            subtitle: "Insert a standard separator into the apps section.",
+            key: "addSpacer", title: qsTr("Add Spacer"),
+            subtitle: qsTr("Insert a standard separator into the apps section."),
             icon: "rectangle.split.3x1.fill", color: Theme.blue,
             action: () => DockViewModel.addSpacer("standard", "apps")
         },
         {
-            key: "cleanDock", title: "Clean Dock",
-            subtitle: "Hide recents and minimize windows into app icons.",
+            key: "cleanDock", title: qsTr("Clean Dock"),
+            subtitle: qsTr("Hide recents and minimize windows into app icons."),
             icon: "wand.and.stars", color: Theme.indigo,
             action: () => {
                 DockViewModel.applyHideRecentApps(true)
@@ -32,8 +32,8 @@ ScreenPage {
             }
         },
         {
-            key: "fastAutoHide", title: "Fast Auto-hide",
-            subtitle: "Enable auto-hide with instant show/hide speed.",
+            key: "fastAutoHide", title: qsTr("Fast Auto-hide"),
+            subtitle: qsTr("Enable auto-hide with instant show/hide speed."),
             icon: "speedometer", color: Theme.green,
             action: () => {
                 DockViewModel.applyAutoHide(true)
@@ -41,22 +41,22 @@ ScreenPage {
             }
         },
         {
-            key: "dimHiddenApps", title: "Dim Hidden Apps",
-            subtitle: "Show hidden apps as translucent in the Dock.",
+            key: "dimHiddenApps", title: qsTr("Dim Hidden Apps"),
+            subtitle: qsTr("Show hidden apps as translucent in the Dock."),
             icon: "eye.slash.fill", color: Theme.purple,
             action: () => DockViewModel.applyDimHiddenApps(true)
         },
         {
-            key: "backupDock", title: "Backup Dock",
-            subtitle: "Save your current Dock layout to a local file.",
+            key: "backupDock", title: qsTr("Backup Dock"),
+            subtitle: qsTr("Save your current Dock layout to a local file."),
             icon: "externaldrive.badge.plus", color: Theme.orange,
             action: () => DockViewModel.createBackup()
         },
         {
-            key: "developerMode", title: "Developer Mode",
-            subtitle: "Apply compact left-side Dock preset for coding.",
+            key: "developerMode", title: qsTr("Developer Mode"),
+            subtitle: qsTr("Apply compact left-side Dock preset for coding."),
             icon: "terminal.fill", color: Theme.teal,
-            action: () => dashboard.applyPresetNamed("Developer Mode")
+            action: () => dashboard.applyPresetNamed(qsTranslate("DockPreset", "Developer Mode"))
         }
     ]
 

@@ -8,9 +8,9 @@ SheetFrame {
     id: alert
 
     objectName: "errorAlert"
-    title: "Something went wrong"
+    title: qsTr("Something went wrong")
     cancelText: ""
-    defaultText: "OK"
+    defaultText: qsTr("OK")
     defaultButton.objectName: "errorAlertOk"
     sheetWidth: 420
 

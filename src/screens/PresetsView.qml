@@ -10,8 +10,8 @@ ScreenPage {
     id: screen
 
     objectName: "presetsView"
-    title: "Presets"
-    subtitle: "Apply a complete Dock configuration in one click. Your current layout is backed up automatically."
+    title: qsTr("Presets")
+    subtitle: qsTr("Apply a complete Dock configuration in one click. Your current layout is backed up automatically.")
     spacing: Theme.spacing.section
 
     AdaptiveGrid {
@@ -47,6 +47,6 @@ ScreenPage {
     InfoBanner {
         objectName: "presetsBanner"
         icon: "externaldrive.badge.checkmark"
-        message: "A backup is automatically created before each preset is applied. You can restore it from Backup & Restore."
+        message: qsTr("A backup is automatically created before each preset is applied. You can restore it from Backup & Restore.")
     }
 }

@@ -12,8 +12,8 @@ GridPage {
     id: screen
 
     objectName: "profilesView"
-    title: "Profiles"
-    subtitle: "Save and switch between complete Dock configurations."
+    title: qsTr("Profiles")
+    subtitle: qsTr("Save and switch between complete Dock configurations.")
 
     readonly property bool isEmpty: DockViewModel.profiles.count === 0
 
@@ -41,13 +41,13 @@ GridPage {
     headerTrailing: [
         BorderedButton {
             objectName: "importButton"
-            text: "Import"
+            text: qsTr("Import")
             icon: "square.and.arrow.down"
             onActivated: importDialog.open()
         },
         PrimaryButton {
             objectName: "captureButton"
-            text: "Capture Current Dock"
+            text: qsTr("Capture Current Dock")
             icon: "camera.viewfinder"
             onActivated: screen.captureNew()
         }
@@ -80,10 +80,10 @@ GridPage {
         z: -1
         Accessible.ignored: true
         profileId: ""
-        name: "Profile"
+        name: qsTr("Profile")
         icon: "square.stack.3d.up.fill"
-        capturedText: "Captured Sep 30, 2026"
-        badges: ["Size 128px", "Bottom", "Auto-hide"]
+        capturedText: qsTranslate("ProfileListModel", "Captured %1").arg("Sep 30, 2026")
+        badges: [qsTranslate("DisplayText", "Size %1px").arg(128), qsTranslate("DisplayText", "Bottom"), qsTranslate("DisplayText", "Auto-hide")]
     }
 
     above: EmptyState {
@@ -91,16 +91,16 @@ GridPage {
         visible: screen.isEmpty
         Layout.alignment: Qt.AlignHCenter
         icon: "square.stack.3d.up.slash"
-        heading: "No profiles yet"
-        text: "Capture your current Dock to create your first profile."
-        actionText: "Capture Current Dock"
+        heading: qsTr("No profiles yet")
+        text: qsTr("Capture your current Dock to create your first profile.")
+        actionText: qsTr("Capture Current Dock")
         actionIcon: "camera.viewfinder"
         onActionTriggered: screen.captureNew()
     }
 
     below: InfoBanner {
         icon: "square.stack.3d.up"
-        message: "Profiles capture your full Dock configuration so you can switch between setups like Coding, Design, or Presentation. Applying a profile automatically backs up your current Dock first."
+        message: qsTr("Profiles capture your full Dock configuration so you can switch between setups like Coding, Design, or Presentation. Applying a profile automatically backs up your current Dock first.")
     }
 
     CaptureProfileSheet {
@@ -126,11 +126,11 @@ GridPage {
         property string profileId
 
         objectName: "exportDialog"
-        title: "Export Profile"
+        title: qsTr("Export Profile")
         currentFolder: Labs.StandardPaths.writableLocation(Labs.StandardPaths.HomeLocation)
         fileMode: FileDialog.SaveFile
-        acceptLabel: "Save"
-        nameFilters: ["JSON files (*.json)"]
+        acceptLabel: qsTr("Save")
+        nameFilters: [qsTr("JSON files (*.json)")]
         defaultSuffix: "json"
         onAccepted: DockViewModel.exportProfile(exportDialog.profileId, exportDialog.selectedFile)
     }
@@ -139,10 +139,10 @@ GridPage {
         id: importDialog
 
         objectName: "importDialog"
-        title: "Import Profile"
+        title: qsTr("Import Profile")
         currentFolder: Labs.StandardPaths.writableLocation(Labs.StandardPaths.HomeLocation)
         fileMode: FileDialog.OpenFile
-        nameFilters: ["JSON files (*.json)"]
+        nameFilters: [qsTr("JSON files (*.json)")]
         onAccepted: DockViewModel.importProfile(importDialog.selectedFile)
     }
 }

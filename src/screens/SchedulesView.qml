@@ -44,8 +44,8 @@ ListPage {
     }
 
     objectName: "schedulesView"
-    title: "Schedules"
-    subtitle: "Automatically switch Dock profiles at set times."
+    title: qsTr("Schedules")
+    subtitle: qsTr("Automatically switch Dock profiles at set times.")
     sectionSpacing: Theme.spacing.section
     spacing: Theme.spacing.snug
     model: DockViewModel.schedules
@@ -67,7 +67,7 @@ ListPage {
         id: addButton
 
         objectName: "addScheduleButton"
-        text: "Add Schedule"
+        text: qsTr("Add Schedule")
         icon: "plus"
         enabled: screen.hasProfiles
         onActivated: screen.openEditor("")
@@ -79,9 +79,9 @@ ListPage {
             visible: DockViewModel.schedules.count === 0
             Layout.alignment: Qt.AlignHCenter
             icon: "clock.badge.plus"
-            heading: "No schedules yet"
-            text: "Add a schedule to automatically switch your Dock profile at a set time and day."
-            actionText: screen.hasProfiles ? "Add First Schedule" : ""
+            heading: qsTr("No schedules yet")
+            text: qsTr("Add a schedule to automatically switch your Dock profile at a set time and day.")
+            actionText: screen.hasProfiles ? qsTr("Add First Schedule") : ""
             actionIcon: "plus"
             onActionTriggered: screen.openEditor("")
 
@@ -98,7 +98,7 @@ ListPage {
                 }
 
                 StaticText {
-                    text: "Create a profile first in the Profiles tab"
+                    text: qsTr("Create a profile first in the Profiles tab")
                     font: Theme.font.caption
                     color: Theme.warning
                 }
@@ -106,8 +106,8 @@ ListPage {
         },
         InfoBanner {
             icon: "clock.badge.checkmark"
-            message: "Berthwise checks your schedules every 30 seconds while running. Make sure the app is set to "
-                     + "Launch at Login so schedules trigger reliably in the background."
+            message: qsTr("Berthwise checks your schedules every 30 seconds while running. Make sure the app is set to "
+                     + "Launch at Login so schedules trigger reliably in the background.")
         }
     ]
 

@@ -62,7 +62,7 @@ Rectangle {
         StaticText {
             objectName: "statusApplying"
             visible: DockViewModel.isWorking
-            text: "Applying…"
+            text: qsTr("Applying…")
             font: Theme.font.caption2
             color: Theme.tertiaryText
         }

@@ -3,6 +3,7 @@
 
 #include "model/EnumTable.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -10,19 +11,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr EnumTable<RecentStackType, QStringView, 3> recentStackTitles{
-    {RecentStackType::applications, u"Recent Applications"},
-    {RecentStackType::documents, u"Recent Documents"},
-    {RecentStackType::servers, u"Recent Servers"}};
+constexpr EnumTable<DockPosition, const char*, 3> edgeNames{
+    {DockPosition::left, QT_TRANSLATE_NOOP("DisplayText", "Left")},
+    {DockPosition::bottom, QT_TRANSLATE_NOOP("DisplayText", "Bottom")},
+    {DockPosition::right, QT_TRANSLATE_NOOP("DisplayText", "Right")}};
 
 } // namespace
 
 QStringList DisplayText::badges(const DockConfiguration& configuration) {
-    QString edge = rawValue(configuration.orientation);
-    edge[0] = edge[0].toUpper();
-    QStringList texts{u"Size %1px"_s.arg(configuration.dockSize), edge};
+    QStringList texts{
+        QCoreApplication::translate("DisplayText", "Size %1px").arg(configuration.dockSize),
+        QCoreApplication::translate("DisplayText", valueOf(edgeNames, configuration.orientation))};
     if (configuration.autoHide)
-        texts.append(u"Auto-hide"_s);
+        texts.append(QCoreApplication::translate("DisplayText", "Auto-hide"));
     return texts;
 }
 
@@ -48,7 +49,8 @@ QString DisplayText::backupName(const QString& fileName, const QLocale& locale) 
         return withoutExtension;
     // The time is shown as the name has it, without being checked.
     const QString& time = pieces.last();
-    return mediumDate(date, locale) + u" at "_s + time.left(2) + u':' + time.mid(2, 2) + u':' + time.mid(4);
+    return QCoreApplication::translate("DisplayText", "%1 at %2")
+        .arg(mediumDate(date, locale), time.left(2) + u':' + time.mid(2, 2) + u':' + time.mid(4));
 }
 
 QString DisplayText::accent(const QString& icon) {
@@ -61,6 +63,10 @@ QString DisplayText::accent(const QString& icon) {
     return u"blue"_s;
 }
 
-QString DisplayText::recentStackTitle(RecentStackType type) {
-    return valueOf(recentStackTitles, type).toString();
+QString DisplayText::presetName(const DockPreset& preset) {
+    return QCoreApplication::translate("DockPreset", preset.name.toUtf8().constData());
+}
+
+QString DisplayText::presetDescription(const DockPreset& preset) {
+    return QCoreApplication::translate("DockPreset", preset.description.toUtf8().constData());
 }

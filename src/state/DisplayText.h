@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/DockConfiguration.h"
-#include "model/RecentStackType.h"
+#include "stores/DockPreset.h"
 
 #include <QDate>
 #include <QLocale>
@@ -19,8 +19,9 @@ public:
     // "Mar 14, 2025 at 09:30:05" for a backup named with its time stamp; otherwise the file name
     // without its extension.
     [[nodiscard]] static QString backupName(const QString& fileName, const QLocale& locale = QLocale());
-    // "Recent Applications", "Recent Documents" or "Recent Servers".
-    [[nodiscard]] static QString recentStackTitle(RecentStackType type);
+    // A built-in preset's name and description in the user's language; the records keep the English.
+    [[nodiscard]] static QString presetName(const DockPreset& preset);
+    [[nodiscard]] static QString presetDescription(const DockPreset& preset);
     // The colour of the theme that tints a preset's card: "green", "purple", "orange" or "blue".
     [[nodiscard]] static QString accent(const QString& icon);
 };

@@ -31,7 +31,7 @@ std::set<Weekday> weekdays(const QList<int>& days) {
 DockViewModel::DockViewModel(Platform platform, Clock clock, QObject* parent, DockReading reading)
     : DockSettings(
           [this](DockSetting setting, DockConfiguration values) {
-              perform(u"Dock updated successfully."_s,
+              perform(tr("Dock updated successfully."),
                       [this, setting, values] { return m_dockService.writeSetting(setting, values); });
           },
           parent)
@@ -82,8 +82,10 @@ void DockViewModel::addSpacer(const QString& type, const QString& section) {
     const bool apps = section == u"apps"_s;
     if ((!standard && type != u"small"_s) || (!apps && section != u"others"_s))
         return;
-    const QString message = (standard ? u"Standard"_s : u"Small"_s) + u" spacer added to "_s +
-                            (apps ? u"Apps Section."_s : u"Right Side."_s);
+    const QString message = standard ? (apps ? tr("Standard spacer added to Apps Section.")
+                                             : tr("Standard spacer added to Right Side."))
+                                     : (apps ? tr("Small spacer added to Apps Section.")
+                                             : tr("Small spacer added to Right Side."));
     perform(message, [this, standard, apps] {
         return m_dockService.addSpacer(standard ? DockSpacerType::standard : DockSpacerType::small,
                                        apps ? DockSection::apps : DockSection::others);
@@ -91,10 +93,22 @@ void DockViewModel::addSpacer(const QString& type, const QString& section) {
 }
 
 void DockViewModel::addRecentStack(int type) {
-    if (const std::optional<RecentStackType> stack = recentStackTypeFromRawValue(type)) {
-        perform(DisplayText::recentStackTitle(*stack) + u" stack added."_s,
-                [this, stack = *stack] { return m_dockService.addRecentStack(stack); });
+    const std::optional<RecentStackType> stack = recentStackTypeFromRawValue(type);
+    if (!stack)
+        return;
+    QString message;
+    switch (*stack) {
+    case RecentStackType::applications:
+        message = tr("Recent Applications stack added.");
+        break;
+    case RecentStackType::documents:
+        message = tr("Recent Documents stack added.");
+        break;
+    case RecentStackType::servers:
+        message = tr("Recent Servers stack added.");
+        break;
     }
+    perform(message, [this, stack = *stack] { return m_dockService.addRecentStack(stack); });
 }
 
 // Presets and profiles.
@@ -103,7 +117,7 @@ void DockViewModel::applyPreset(const QString& presetId) {
     const QUuid id = QUuid::fromString(presetId);
     for (const DockPreset& preset : DockPreset::builtInPresets()) {
         if (preset.id == id && !id.isNull())
-            perform(u"'"_s + preset.name + u"' applied."_s,
+            perform(tr("'%1' applied.").arg(DisplayText::presetName(preset)),
                     [this, preset] { return applyPresetAndShow(preset); });
     }
 }
@@ -116,21 +130,21 @@ QCoro::Task<> DockViewModel::applyPresetAndShow(DockPreset preset) {
 std::optional<DockProfile> DockViewModel::listedProfile(const QString& profileId) {
     std::optional<DockProfile> profile = m_profiles.profile(QUuid::fromString(profileId));
     if (!profile)
-        m_runner.reportFailure(u"That profile no longer exists."_s);
+        m_runner.reportFailure(tr("That profile no longer exists."));
     return profile;
 }
 
 void DockViewModel::captureProfile(const QString& name, const QString& icon) {
     QString finalName = name.trimmed();
     if (finalName.isEmpty())
-        finalName = u"Untitled Profile"_s;
-    perform(u"Profile '"_s + finalName + u"' captured."_s,
+        finalName = tr("Untitled Profile");
+    perform(tr("Profile '%1' captured.").arg(finalName),
             [this, finalName, icon] { return m_profiles.capture(finalName, icon); });
 }
 
 void DockViewModel::applyProfile(const QString& profileId) {
     if (const std::optional<DockProfile> profile = listedProfile(profileId)) {
-        perform(u"Profile '"_s + profile->name + u"' applied."_s,
+        perform(tr("Profile '%1' applied.").arg(profile->name),
                 [this, profile = *profile] { return applyProfileAndShow(profile); });
     }
 }
@@ -145,13 +159,13 @@ void DockViewModel::renameProfile(const QString& profileId, const QString& newNa
     if (trimmed.isEmpty())
         return;
     if (const std::optional<DockProfile> profile = listedProfile(profileId))
-        perform(u"Profile renamed."_s,
+        perform(tr("Profile renamed."),
                 [this, id = profile->id, trimmed] { return m_profiles.rename(id, trimmed); });
 }
 
 void DockViewModel::deleteProfile(const QString& profileId) {
     if (const std::optional<DockProfile> profile = listedProfile(profileId))
-        perform(u"Profile deleted."_s, [this, id = profile->id] { return m_profiles.remove(id); });
+        perform(tr("Profile deleted."), [this, id = profile->id] { return m_profiles.remove(id); });
 }
 
 void DockViewModel::exportProfile(const QString& profileId, const QUrl& destination) {
@@ -159,7 +173,7 @@ void DockViewModel::exportProfile(const QString& profileId, const QUrl& destinat
     if (path.isEmpty())
         return;
     if (const std::optional<DockProfile> profile = listedProfile(profileId)) {
-        perform(u"Profile exported."_s,
+        perform(tr("Profile exported."),
                 [this, profile = *profile, path] { return m_profiles.exportTo(profile, path); });
     }
 }
@@ -167,7 +181,7 @@ void DockViewModel::exportProfile(const QString& profileId, const QUrl& destinat
 void DockViewModel::importProfile(const QUrl& source) {
     const QString path = localPath(source);
     if (!path.isEmpty())
-        perform(u"Profile imported."_s, [this, path] { return m_profiles.importFrom(path); });
+        perform(tr("Profile imported."), [this, path] { return m_profiles.importFrom(path); });
 }
 
 void DockViewModel::reloadProfiles() {
@@ -226,7 +240,7 @@ void DockViewModel::reloadSchedules() {
 
 void DockViewModel::applySchedule(const ScheduleRunner::Due& due) {
     const QString name = due.profile.name;
-    perform(u"Schedule applied '"_s + name + u"'."_s,
+    perform(tr("Schedule applied '%1'.").arg(name),
             [this, profile = due.profile, name] { return applyScheduledProfile(profile, name); });
     // Marked before the apply has even started, so neither the next check in this minute nor a
     // restart applies it again, whatever the outcome. A failed save is not worth an alert: the
@@ -244,15 +258,15 @@ QCoro::Task<> DockViewModel::applyScheduledProfile(DockProfile profile, QString 
 // Backups.
 
 void DockViewModel::createBackup() {
-    perform(u"Backup created successfully."_s, [this] { return m_backups.create(); });
+    perform(tr("Backup created successfully."), [this] { return m_backups.create(); });
 }
 
 void DockViewModel::restoreBackup(const QString& path) {
-    perform(u"Dock restored from backup."_s, [this, path] { return m_backups.restore(path); });
+    perform(tr("Dock restored from backup."), [this, path] { return m_backups.restore(path); });
 }
 
 void DockViewModel::resetDock() {
-    perform(u"Dock reset to Apple defaults."_s, [this] { return m_dockService.resetDock(); });
+    perform(tr("Dock reset to Apple defaults."), [this] { return m_dockService.resetDock(); });
 }
 
 void DockViewModel::reloadBackups() {

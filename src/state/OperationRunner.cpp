@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 
 OperationRunner::OperationRunner(QObject* parent)
     : QObject(parent)
-    , m_statusMessage(u"Ready"_s) {}
+    , m_statusMessage(tr("Ready")) {}
 
 QString OperationRunner::descriptionOf(const std::exception& error) {
     if (const auto* described = dynamic_cast<const Error*>(&error))
@@ -59,7 +59,7 @@ QCoro::Task<> OperationRunner::run(QString successMessage, Action action) {
         setStatusMessage(successMessage);
     } catch (const std::exception& error) {
         setLastError(descriptionOf(error));
-        setStatusMessage(u"Something went wrong."_s);
+        setStatusMessage(tr("Something went wrong."));
     }
     // Operations run side by side; the busy state lasts until the last of them has ended.
     if (--m_running == 0)

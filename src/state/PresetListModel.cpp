@@ -19,9 +19,9 @@ QVariant PresetListModel::data(const QModelIndex& index, int role) const {
     case IdRole:
         return idAt(index.row());
     case NameRole:
-        return preset.name;
+        return DisplayText::presetName(preset);
     case DescriptionRole:
-        return preset.description;
+        return DisplayText::presetDescription(preset);
     case IconRole:
         return preset.icon;
     case AccentRole:

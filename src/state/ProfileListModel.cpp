@@ -35,7 +35,7 @@ QVariant ProfileListModel::data(const QModelIndex& index, int role) const {
     case IconRole:
         return profile.icon;
     case CapturedTextRole:
-        return u"Captured "_s + DisplayText::mediumDate(profile.createdAt.toLocalTime().date());
+        return tr("Captured %1").arg(DisplayText::mediumDate(profile.createdAt.toLocalTime().date()));
     case BadgesRole:
         return DisplayText::badges(profile);
     default:

@@ -4,6 +4,7 @@
 #include "OperationRunner.h"
 #include "stores/DiskQueue.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <algorithm>
@@ -11,8 +12,10 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const auto noLongerListed = u"That schedule no longer exists."_s;
+QString noLongerListed() {
+    return QCoreApplication::translate("ScheduleLibrary", "That schedule no longer exists.");
 }
+} // namespace
 
 ScheduleLibrary::ScheduleLibrary(ScheduleStore store, const ProfileListModel& profiles)
     : m_store(std::move(store))
@@ -61,7 +64,7 @@ QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::edit(QUuid id,
     const auto match = std::find_if(schedules.begin(), schedules.end(),
                                     [&](const DockSchedule& stored) { return stored.id == id; });
     if (match == schedules.end())
-        co_return noLongerListed;
+        co_return noLongerListed();
     change(*match);
     co_return co_await store(std::move(schedules));
 }
@@ -69,6 +72,6 @@ QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::edit(QUuid id,
 QCoro::Task<ScheduleLibrary::Outcome> ScheduleLibrary::remove(QUuid id) {
     QList<DockSchedule> schedules = m_schedules;
     if (schedules.removeIf([&](const DockSchedule& stored) { return stored.id == id; }) == 0)
-        co_return noLongerListed;
+        co_return noLongerListed();
     co_return co_await store(std::move(schedules));
 }

@@ -41,7 +41,7 @@ ScheduleListModel::Row ScheduleListModel::rowFor(const DockSchedule& schedule) c
     // The schedule stays as it is when its profile goes; only what its card shows changes.
     if (const std::optional<DockProfile> profile = m_profiles.profile(schedule.profileID))
         return {schedule, profile->name, profile->icon};
-    return {schedule, u"Deleted Profile"_s, u"square.stack.3d.up.fill"_s};
+    return {schedule, tr("Deleted Profile"), u"square.stack.3d.up.fill"_s};
 }
 
 void ScheduleListModel::resolveProfiles() {

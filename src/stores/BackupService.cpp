@@ -7,6 +7,7 @@
 #include "common/Error.h"
 #include "dock/DockService.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,6 +17,11 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+//: Fills the gap of "Couldn't read %1 '%2': %3" and its siblings.
+QString theBackup() {
+    return QCoreApplication::translate("BackupService", "the backup");
+}
 
 const auto backupNamePrefix = u"com.apple.dock.backup."_s;
 const auto backupExtension = u"plist"_s;
@@ -46,14 +52,16 @@ QString saveBackup(const Platform& platform, const QByteArray& layout) {
             .absoluteFilePath();
     // Replacing in one step means a second backup within the same second wins without the first
     // ever being missing.
-    StoreFile::write(target, layout, u"the backup"_s);
+    StoreFile::write(target, layout, theBackup());
     return target;
 }
 
 void checkBackup(const QString& backupFile) {
-    if (!holdsDictionary(StoreFile::read(backupFile, u"the backup"_s))) {
-        throw Error(u"Couldn't restore the backup '%1': it is not a Dock preferences file."_s.arg(
-            QDir::toNativeSeparators(backupFile)));
+    if (!holdsDictionary(StoreFile::read(backupFile, theBackup()))) {
+        throw Error(
+            QCoreApplication::translate(
+                "BackupService", "Couldn't restore the backup '%1': it is not a Dock preferences file.")
+                .arg(QDir::toNativeSeparators(backupFile)));
     }
 }
 
@@ -78,9 +86,11 @@ QStringList BackupService::listBackups() const {
     if (!folderInfo.exists())
         return {};
     if (!folderInfo.isDir() || !folderInfo.isReadable()) {
-        throw Error(u"Couldn't list the backups in '%1': %2."_s.arg(
-            QDir::toNativeSeparators(folder),
-            folderInfo.isDir() ? u"permission denied"_s : u"it is not a folder"_s));
+        throw Error(QCoreApplication::translate("BackupService", "Couldn't list the backups in '%1': %2.")
+                        .arg(QDir::toNativeSeparators(folder),
+                             folderInfo.isDir()
+                                 ? QCoreApplication::translate("BackupService", "permission denied")
+                                 : QCoreApplication::translate("BackupService", "it is not a folder")));
     }
 
     struct Entry {
@@ -115,5 +125,5 @@ QCoro::Task<> BackupService::restoreBackup(QString backupFile) const {
 }
 
 void BackupService::deleteBackup(const QString& backupFile) const {
-    StoreFile::remove(backupFile, u"the backup"_s);
+    StoreFile::remove(backupFile, theBackup());
 }

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "DockPreset.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-DockPreset makePreset(const QString& id, const QString& name, const QString& description, const QString& icon,
+// The name and description stay in English in the record; screens and menus translate them where shown.
+DockPreset makePreset(const QString& id, const char* name, const char* description, const QString& icon,
                       const DockConfiguration& settings) {
     DockPreset preset;
     static_cast<DockConfiguration&>(preset) = settings;
     preset.id = QUuid::fromString(id);
-    preset.name = name;
-    preset.description = description;
+    preset.name = QString::fromUtf8(name);
+    preset.description = QString::fromUtf8(description);
     preset.icon = icon;
     return preset;
 }
@@ -21,8 +24,10 @@ DockPreset makePreset(const QString& id, const QString& name, const QString& des
 const QList<DockPreset>& DockPreset::builtInPresets() {
     // The identifiers never change, so anything that refers to a preset by id keeps working.
     static const QList<DockPreset> presets{
-        makePreset(u"00000000-0000-0000-0000-000000000001"_s, u"Clean Minimal"_s,
-                   u"Small Dock, no recent apps, cleaner minimized windows."_s, u"sparkles"_s,
+        makePreset(u"00000000-0000-0000-0000-000000000001"_s,
+                   QT_TRANSLATE_NOOP("DockPreset", "Clean Minimal"),
+                   QT_TRANSLATE_NOOP("DockPreset", "Small Dock, no recent apps, cleaner minimized windows."),
+                   u"sparkles"_s,
                    {.dockSize = 42,
                     .magnification = false,
                     .magnificationSize = 96,
@@ -35,8 +40,11 @@ const QList<DockPreset>& DockPreset::builtInPresets() {
                     .showProcessIndicators = true,
                     .orientation = DockPosition::bottom,
                     .minimizeEffect = MinimizeEffect::genie}),
-        makePreset(u"00000000-0000-0000-0000-000000000002"_s, u"Developer Mode"_s,
-                   u"Left Dock, compact icons, fast auto-hide, minimal distractions."_s, u"terminal"_s,
+        makePreset(u"00000000-0000-0000-0000-000000000002"_s,
+                   QT_TRANSLATE_NOOP("DockPreset", "Developer Mode"),
+                   QT_TRANSLATE_NOOP("DockPreset",
+                                     "Left Dock, compact icons, fast auto-hide, minimal distractions."),
+                   u"terminal"_s,
                    {.dockSize = 38,
                     .magnification = false,
                     .magnificationSize = 96,
@@ -49,8 +57,10 @@ const QList<DockPreset>& DockPreset::builtInPresets() {
                     .showProcessIndicators = true,
                     .orientation = DockPosition::left,
                     .minimizeEffect = MinimizeEffect::scale}),
-        makePreset(u"00000000-0000-0000-0000-000000000003"_s, u"Presentation Mode"_s,
-                   u"Hidden Dock, no recent apps, clean screen sharing."_s, u"display"_s,
+        makePreset(u"00000000-0000-0000-0000-000000000003"_s,
+                   QT_TRANSLATE_NOOP("DockPreset", "Presentation Mode"),
+                   QT_TRANSLATE_NOOP("DockPreset", "Hidden Dock, no recent apps, clean screen sharing."),
+                   u"display"_s,
                    {.dockSize = 36,
                     .magnification = false,
                     .magnificationSize = 80,
@@ -63,8 +73,9 @@ const QList<DockPreset>& DockPreset::builtInPresets() {
                     .showProcessIndicators = false,
                     .orientation = DockPosition::bottom,
                     .minimizeEffect = MinimizeEffect::scale}),
-        makePreset(u"00000000-0000-0000-0000-000000000004"_s, u"Full Power"_s,
-                   u"Large Dock, magnification on, all indicators visible."_s, u"bolt.fill"_s,
+        makePreset(u"00000000-0000-0000-0000-000000000004"_s, QT_TRANSLATE_NOOP("DockPreset", "Full Power"),
+                   QT_TRANSLATE_NOOP("DockPreset", "Large Dock, magnification on, all indicators visible."),
+                   u"bolt.fill"_s,
                    {.dockSize = 60,
                     .magnification = true,
                     .magnificationSize = 110,

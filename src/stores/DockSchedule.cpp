@@ -1,23 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "DockSchedule.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
+#include <QTime>
 
 using namespace Qt::StringLiterals;
 
 QString DockSchedule::timeString() const {
-    const int twelveHour = hour % 12 == 0 ? 12 : hour % 12;
-    return u"%1:%2 %3"_s.arg(twelveHour).arg(minute, 2, 10, QChar(u'0')).arg(hour < 12 ? u"AM"_s : u"PM"_s);
+    //: A time format of QTime::toString: h hours, mm minutes, AP "AM" or "PM" (written in English).
+    //: A 24-hour clock is "HH:mm".
+    const QString format = QCoreApplication::translate("DockSchedule", "h:mm AP");
+    return QLocale::c().toString(QTime(hour, minute), format);
 }
 
 QString DockSchedule::daysSummary() const {
     using enum Weekday;
     if (days.size() == allWeekdays.size())
-        return u"Every day"_s;
+        return QCoreApplication::translate("DockSchedule", "Every day");
     if (days == std::set{monday, tuesday, wednesday, thursday, friday})
-        return u"Weekdays"_s;
+        return QCoreApplication::translate("DockSchedule", "Weekdays");
     if (days == std::set{saturday, sunday})
-        return u"Weekends"_s;
+        return QCoreApplication::translate("DockSchedule", "Weekends");
     // std::set already holds the days in calendar order, Sunday first.
     const bool few = days.size() < 4;
     QStringList parts;

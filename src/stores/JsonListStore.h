@@ -5,6 +5,7 @@
 #include "StrictJson.h"
 #include "common/Error.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -41,7 +42,9 @@ public:
         try {
             json = encode(records);
         } catch (const Error& error) {
-            throw Error(QStringLiteral("Couldn't save the %1: %2.").arg(m_listName, error.description()));
+            //: %1 names the records: "profiles" or "schedules".
+            throw Error(QCoreApplication::translate("JsonListStore", "Couldn't save the %1: %2.")
+                            .arg(m_listName, error.description()));
         }
         StoreFile::keepAsideIfUndecodable(m_path, fileDescription(),
                                           [this](const QByteArray& data) { return decodes(data); });
@@ -60,11 +63,14 @@ public:
     [[nodiscard]] QList<Record> decode(const QByteArray& json) const {
         const QJsonDocument document = StrictJson::parse(json);
         if (!document.isArray())
-            throw Error(QStringLiteral("the file does not hold a list of %1").arg(m_listName));
+            //: %1 names the records: "profiles" or "schedules".
+            throw Error(QCoreApplication::translate("JsonListStore", "the file does not hold a list of %1")
+                            .arg(m_listName));
         QList<Record> records;
         for (const QJsonValue& value : document.array()) {
             if (!value.isObject())
-                throw Error(QStringLiteral("the list holds an entry that is not a JSON object"));
+                throw Error(QCoreApplication::translate("JsonListStore",
+                                                        "the list holds an entry that is not a JSON object"));
             records.append(Coder::decode(value.toObject()));
         }
         return records;
@@ -80,7 +86,10 @@ public:
     }
 
 private:
-    [[nodiscard]] QString fileDescription() const { return QStringLiteral("the %1 file").arg(m_listName); }
+    [[nodiscard]] QString fileDescription() const {
+        //: %1 names the records: "profiles" or "schedules". Fills the gap of "Couldn't read %1 '%2': %3".
+        return QCoreApplication::translate("JsonListStore", "the %1 file").arg(m_listName);
+    }
 
     QString m_path;
     QString m_listName;

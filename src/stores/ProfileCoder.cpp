@@ -5,6 +5,7 @@
 #include "common/Error.h"
 #include "model/DockSetting.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 #include <utility>
@@ -23,13 +24,15 @@ const auto idKey = u"id"_s;
 const auto createdAtKey = u"createdAt"_s;
 const auto plistDataKey = u"plistData"_s;
 
-// "is not "left", "bottom" or "right"".
+// "\"%1\" is not "left", "bottom" or "right"", the key left as %1 for StrictJson::fail.
 QString notOneOf(const QStringList& choices) {
     QStringList quoted;
     for (const QString& choice : choices)
         quoted.append(u'"' + choice + u'"');
     const QString last = quoted.takeLast();
-    return u"is not "_s + quoted.join(u", "_s) + u" or "_s + last;
+    // All three at once, so that %1 is put back as it was.
+    return QCoreApplication::translate("ProfileCoder", "\"%1\" is not %2 or %3")
+        .arg(u"%1"_s, quoted.join(u", "_s), last);
 }
 
 } // namespace
@@ -85,8 +88,10 @@ QByteArray ProfileCoder::encodeOne(const DockProfile& profile) {
 DockProfile ProfileCoder::decodeOne(const QByteArray& json) {
     const QJsonDocument document = StrictJson::parse(json);
     if (!document.isObject()) {
-        throw Error(document.isArray() ? u"the file holds a list, not a single profile"_s
-                                       : u"the file does not hold a profile"_s);
+        throw Error(
+            document.isArray()
+                ? QCoreApplication::translate("ProfileCoder", "the file holds a list, not a single profile")
+                : QCoreApplication::translate("ProfileCoder", "the file does not hold a profile"));
     }
     return decode(document.object());
 }

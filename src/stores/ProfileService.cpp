@@ -4,6 +4,7 @@
 #include "StoreFile.h"
 #include "common/Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -22,7 +23,9 @@ QDateTime nowInWholeSeconds() {
 ProfileService::ProfileService(DockService dockService, BackupService backupService, QString profilesFile)
     : m_dockService(std::move(dockService))
     , m_backupService(std::move(backupService))
-    , m_store(std::move(profilesFile), u"profiles"_s, QJsonDocument::Indented) {}
+    , m_store(std::move(profilesFile),
+              //: Names the records in "the %1 file" and "Couldn't save the %1: %2.".
+              QCoreApplication::translate("ProfileService", "profiles"), QJsonDocument::Indented) {}
 
 QList<DockProfile> ProfileService::loadProfiles() const {
     QList<DockProfile> profiles = m_store.load();
@@ -65,19 +68,22 @@ void ProfileService::exportProfile(const DockProfile& profile, const QString& fi
     try {
         json = ProfileCoder::encodeOne(profile);
     } catch (const Error& error) {
-        throw Error(u"Couldn't export the profile '%1': %2."_s.arg(profile.name, error.description()));
+        throw Error(QCoreApplication::translate("ProfileService", "Couldn't export the profile '%1': %2.")
+                        .arg(profile.name, error.description()));
     }
-    StoreFile::write(filePath, json, u"the profile"_s);
+    //: Fills the gap of "Couldn't save %1 '%2': %3".
+    StoreFile::write(filePath, json, QCoreApplication::translate("ProfileService", "the profile"));
 }
 
 DockProfile ProfileService::importProfile(const QString& filePath) const {
-    const QByteArray json = StoreFile::read(filePath, u"the profile"_s);
+    const QByteArray json = //: Fills the gap of "Couldn't read %1 '%2': %3".
+        StoreFile::read(filePath, QCoreApplication::translate("ProfileService", "the profile"));
     DockProfile profile;
     try {
         profile = ProfileCoder::decodeOne(json);
     } catch (const Error& error) {
-        throw Error(u"Couldn't import a profile from '%1': %2."_s.arg(QDir::toNativeSeparators(filePath),
-                                                                      error.description()));
+        throw Error(QCoreApplication::translate("ProfileService", "Couldn't import a profile from '%1': %2.")
+                        .arg(QDir::toNativeSeparators(filePath), error.description()));
     }
     profile.id = QUuid::createUuid();
     profile.createdAt = nowInWholeSeconds();

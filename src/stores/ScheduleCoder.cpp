@@ -4,6 +4,7 @@
 #include "StrictJson.h"
 #include "common/Error.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <cmath>
@@ -24,7 +25,7 @@ const auto lastAppliedDateKey = u"lastAppliedDate"_s;
 int smallInteger(const QJsonObject& object, const QString& key) {
     const qint64 value = StrictJson::integer(object, key);
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        StrictJson::fail(key, u"is out of range"_s);
+        StrictJson::fail(key, QCoreApplication::translate("ScheduleCoder", "\"%1\" is out of range"));
     return int(value);
 }
 
@@ -44,7 +45,8 @@ QJsonObject ScheduleCoder::encode(const DockSchedule& schedule) {
     };
     if (schedule.lastAppliedDate) {
         if (!schedule.lastAppliedDate->isStorable())
-            StrictJson::fail(lastAppliedDateKey, u"has no date to write"_s);
+            StrictJson::fail(lastAppliedDateKey,
+                             QCoreApplication::translate("ScheduleCoder", "\"%1\" has no date to write"));
         object.insert(lastAppliedDateKey, schedule.lastAppliedDate->seconds);
     }
     return object;
@@ -58,20 +60,24 @@ DockSchedule ScheduleCoder::decode(const QJsonObject& object) {
     schedule.minute = smallInteger(object, minuteKey);
     const QJsonValue days = StrictJson::required(object, daysKey);
     if (!days.isArray())
-        StrictJson::fail(daysKey, u"is not a list of days"_s);
+        StrictJson::fail(daysKey,
+                         QCoreApplication::translate("ScheduleCoder", "\"%1\" is not a list of days"));
     for (const QJsonValue& day : days.toArray()) {
         const double raw = StrictJson::number(day, daysKey);
         const auto weekday =
             std::trunc(raw) == raw && std::abs(raw) < 100 ? weekdayFromRawValue(int(raw)) : std::nullopt;
         if (!weekday)
-            StrictJson::fail(daysKey, u"holds a day other than 1 (Sunday) to 7 (Saturday)"_s);
+            StrictJson::fail(
+                daysKey, QCoreApplication::translate(
+                             "ScheduleCoder", "\"%1\" holds a day other than 1 (Sunday) to 7 (Saturday)"));
         schedule.days.insert(*weekday);
     }
     schedule.isEnabled = StrictJson::boolean(object, isEnabledKey);
     if (const QJsonValue date = object.value(lastAppliedDateKey); !date.isUndefined() && !date.isNull()) {
         const ReferenceSeconds applied(StrictJson::number(date, lastAppliedDateKey));
         if (!applied.isStorable())
-            StrictJson::fail(lastAppliedDateKey, u"is out of range"_s);
+            StrictJson::fail(lastAppliedDateKey,
+                             QCoreApplication::translate("ScheduleCoder", "\"%1\" is out of range"));
         schedule.lastAppliedDate = applied;
     }
     return schedule;

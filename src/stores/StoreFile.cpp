@@ -3,6 +3,7 @@
 
 #include "common/Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +25,17 @@ QString sentence(const QString& text) {
     return text.endsWith(u'.') ? text : text + u'.';
 }
 
+// %1 names the file ("the backup"), %2 is its path and %3 the system's reason.
+QString readFailed() {
+    //: %1 names the file, as in "the backup" or "the profiles file".
+    return QCoreApplication::translate("StoreFile", "Couldn't read %1 '%2': %3");
+}
+
+QString saveFailed() {
+    //: %1 names the file, as in "the backup" or "the profiles file".
+    return QCoreApplication::translate("StoreFile", "Couldn't save %1 '%2': %3");
+}
+
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -32,7 +44,7 @@ QString shown(const QString& path) {
 // writable") or use its terms ("Filename refers to a directory"); the system's reason reads better.
 QString refusalReason(const QString& path, const QSaveFile& file) {
     if (QFileInfo(path).isDir())
-        return u"there is a folder in its place"_s;
+        return QCoreApplication::translate("StoreFile", "there is a folder in its place");
     const QByteArray name = QFile::encodeName(path);
     if (::access(name.constData(), F_OK) == 0 && ::access(name.constData(), W_OK) != 0)
         return QString::fromLocal8Bit(std::generic_category().message(errno));
@@ -44,10 +56,10 @@ QString refusalReason(const QString& path, const QSaveFile& file) {
 QByteArray StoreFile::read(const QString& path, const QString& what) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(sentence(u"Couldn't read %1 '%2': %3"_s.arg(what, shown(path), file.errorString())));
+        throw Error(sentence(readFailed().arg(what, shown(path), file.errorString())));
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Error(sentence(u"Couldn't read %1 '%2': %3"_s.arg(what, shown(path), file.errorString())));
+        throw Error(sentence(readFailed().arg(what, shown(path), file.errorString())));
     return data;
 }
 
@@ -56,13 +68,12 @@ void StoreFile::write(const QString& path, const QByteArray& data, const QString
     // destructor discards the scratch file, whichever way this function is left.
     QSaveFile file(path);
     const auto failed = [&] {
-        return Error(sentence(u"Couldn't save %1 '%2': %3"_s.arg(what, shown(path), file.errorString())));
+        return Error(sentence(saveFailed().arg(what, shown(path), file.errorString())));
     };
     // Unbuffered: through its buffer, a write that a full disk cuts short is not reported, and
     // commit() would put a truncated file in place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        throw Error(
-            sentence(u"Couldn't save %1 '%2': %3"_s.arg(what, shown(path), refusalReason(path, file))));
+        throw Error(sentence(saveFailed().arg(what, shown(path), refusalReason(path, file))));
     }
     for (qint64 written = 0; written < data.size();) {
         const qint64 chunk = file.write(data.constData() + written, data.size() - written);
@@ -77,7 +88,8 @@ void StoreFile::write(const QString& path, const QByteArray& data, const QString
 void StoreFile::remove(const QString& path, const QString& what) {
     QFile file(path);
     if (!file.remove())
-        throw Error(sentence(u"Couldn't delete %1 '%2': %3"_s.arg(what, shown(path), file.errorString())));
+        throw Error(sentence(QCoreApplication::translate("StoreFile", "Couldn't delete %1 '%2': %3")
+                                 .arg(what, shown(path), file.errorString())));
 }
 
 void StoreFile::makeFolder(const QString& path) {
@@ -85,8 +97,8 @@ void StoreFile::makeFolder(const QString& path) {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(path).toStdString()), error);
     if (error) {
-        throw Error(sentence(u"Couldn't create the folder '%1': %2"_s.arg(
-            shown(path), QString::fromLocal8Bit(error.message()))));
+        throw Error(sentence(QCoreApplication::translate("StoreFile", "Couldn't create the folder '%1': %2")
+                                 .arg(shown(path), QString::fromLocal8Bit(error.message()))));
     }
 }
 
@@ -102,7 +114,9 @@ void StoreFile::keepAsideIfUndecodable(const QString& path, const QString& what,
     QString aside = stem;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = stem + u'-' + QString::number(n);
-    write(aside, data, u"a copy of %1"_s.arg(what));
+    //: The file kept aside, named by %1 as in "the profiles file"; fills the gap of "Couldn't save %1 '%2':
+    //: %3".
+    write(aside, data, QCoreApplication::translate("StoreFile", "a copy of %1").arg(what));
 }
 
 QString StoreFile::timestamp(const QDateTime& moment) {

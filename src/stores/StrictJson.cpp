@@ -3,6 +3,7 @@
 
 #include "common/Error.h"
 
+#include <QCoreApplication>
 #include <QJsonParseError>
 #include <QRegularExpression>
 
@@ -14,39 +15,39 @@ QJsonDocument StrictJson::parse(const QByteArray& json) {
     QJsonParseError error;
     QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        throw Error(
-            u"the file is not valid JSON (%1 at offset %2)"_s.arg(error.errorString()).arg(error.offset));
+        throw Error(QCoreApplication::translate("StrictJson", "the file is not valid JSON (%1 at offset %2)")
+                        .arg(error.errorString(), QString::number(error.offset)));
     return document;
 }
 
-void StrictJson::fail(const QString& key, const QString& expectation) {
-    throw Error(u"\"%1\" %2"_s.arg(key, expectation));
+void StrictJson::fail(const QString& key, const QString& sentence) {
+    throw Error(sentence.arg(key));
 }
 
 QJsonValue StrictJson::required(const QJsonObject& object, const QString& key) {
     const auto found = object.constFind(key);
     if (found == object.constEnd())
-        fail(key, u"is missing"_s);
+        fail(key, QCoreApplication::translate("StrictJson", "\"%1\" is missing"));
     return *found;
 }
 
 QString StrictJson::string(const QJsonObject& object, const QString& key) {
     const QJsonValue value = required(object, key);
     if (!value.isString())
-        fail(key, u"is not a text"_s);
+        fail(key, QCoreApplication::translate("StrictJson", "\"%1\" is not a text"));
     return value.toString();
 }
 
 bool StrictJson::boolean(const QJsonObject& object, const QString& key) {
     const QJsonValue value = required(object, key);
     if (!value.isBool())
-        fail(key, u"is not true or false"_s);
+        fail(key, QCoreApplication::translate("StrictJson", "\"%1\" is not true or false"));
     return value.toBool();
 }
 
 double StrictJson::number(const QJsonValue& value, const QString& key) {
     if (!value.isDouble())
-        fail(key, u"is not a number"_s);
+        fail(key, QCoreApplication::translate("StrictJson", "\"%1\" is not a number"));
     return value.toDouble();
 }
 
@@ -55,7 +56,7 @@ qint64 StrictJson::integer(const QJsonObject& object, const QString& key) {
     // 2^63 is exactly representable; anything at or beyond it would overflow the conversion.
     constexpr double limit = 9223372036854775808.0;
     if (std::trunc(value) != value || value < -limit || value >= limit)
-        fail(key, u"is not a whole number"_s);
+        fail(key, QCoreApplication::translate("StrictJson", "\"%1\" is not a whole number"));
     return static_cast<qint64>(value);
 }
 
@@ -64,7 +65,8 @@ QUuid StrictJson::uuid(const QJsonObject& object, const QString& key) {
         u"^[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}$"_s);
     const QJsonValue value = required(object, key);
     if (!value.isString() || !canonical.match(value.toString()).hasMatch())
-        fail(key, u"is not an identifier like 9F1C6B2E-4D3A-4B8E-9C71-2A5F0E8D3B47"_s);
+        fail(key, QCoreApplication::translate(
+                      "StrictJson", "\"%1\" is not an identifier like 9F1C6B2E-4D3A-4B8E-9C71-2A5F0E8D3B47"));
     return QUuid::fromString(value.toString());
 }
 
@@ -79,7 +81,8 @@ QDateTime StrictJson::internetDate(const QJsonObject& object, const QString& key
     // A date the writer cannot put back, such as one that leaves the years 0001 to 9999 once moved
     // to UTC, is refused here rather than lost at the next save.
     if (!isWritable(date))
-        fail(key, u"is not a date like 2025-03-14T09:30:05Z"_s);
+        fail(key,
+             QCoreApplication::translate("StrictJson", "\"%1\" is not a date like 2025-03-14T09:30:05Z"));
     return date.toUTC();
 }
 
@@ -94,7 +97,7 @@ QByteArray StrictJson::base64(const QJsonValue& value, const QString& key) {
                 return *decoded;
         }
     }
-    fail(key, u"is not Base64 data"_s);
+    fail(key, QCoreApplication::translate("StrictJson", "\"%1\" is not Base64 data"));
 }
 
 QString StrictJson::uuidText(const QUuid& id) {
@@ -110,6 +113,6 @@ bool StrictJson::isWritable(const QDateTime& date) {
 
 QString StrictJson::internetDateText(const QDateTime& date, const QString& key) {
     if (!isWritable(date))
-        fail(key, u"has no date to write"_s);
+        fail(key, QCoreApplication::translate("StrictJson", "\"%1\" has no date to write"));
     return date.toUTC().toString(Qt::ISODate);
 }

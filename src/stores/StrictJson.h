@@ -38,5 +38,6 @@ public:
     // unreadable file.
     [[nodiscard]] static QString internetDateText(const QDateTime& date, const QString& key);
 
-    [[noreturn]] static void fail(const QString& key, const QString& expectation);
+    // `sentence` names the key as %1, so that a translation can put it where its grammar wants it.
+    [[noreturn]] static void fail(const QString& key, const QString& sentence);
 };

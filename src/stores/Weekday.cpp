@@ -3,14 +3,18 @@
 
 #include "model/EnumTable.h"
 
-#include <QStringView>
+#include <QCoreApplication>
 
 namespace {
 
-constexpr EnumTable<Weekday, QStringView, 7> weekdayNames{
-    {Weekday::sunday, u"Sunday"},       {Weekday::monday, u"Monday"},     {Weekday::tuesday, u"Tuesday"},
-    {Weekday::wednesday, u"Wednesday"}, {Weekday::thursday, u"Thursday"}, {Weekday::friday, u"Friday"},
-    {Weekday::saturday, u"Saturday"}};
+constexpr EnumTable<Weekday, const char*, 7> weekdayNames{
+    {Weekday::sunday, QT_TRANSLATE_NOOP("Weekday", "Sunday")},
+    {Weekday::monday, QT_TRANSLATE_NOOP("Weekday", "Monday")},
+    {Weekday::tuesday, QT_TRANSLATE_NOOP("Weekday", "Tuesday")},
+    {Weekday::wednesday, QT_TRANSLATE_NOOP("Weekday", "Wednesday")},
+    {Weekday::thursday, QT_TRANSLATE_NOOP("Weekday", "Thursday")},
+    {Weekday::friday, QT_TRANSLATE_NOOP("Weekday", "Friday")},
+    {Weekday::saturday, QT_TRANSLATE_NOOP("Weekday", "Saturday")}};
 
 } // namespace
 
@@ -21,7 +25,7 @@ std::optional<Weekday> weekdayFromRawValue(int raw) {
 }
 
 QString fullName(Weekday day) {
-    return valueOf(weekdayNames, day).toString();
+    return QCoreApplication::translate("Weekday", valueOf(weekdayNames, day));
 }
 
 QString initial(Weekday day) {

@@ -44,7 +44,7 @@ CardSurface {
 
         PrimaryButton {
             objectName: "restoreButton"
-            text: "Restore"
+            text: qsTr("Restore")
             Accessible.description: row.displayName
             onActivated: row.restoreRequested()
         }
@@ -53,7 +53,7 @@ CardSurface {
             objectName: "deleteButton"
             destructive: true
             icon: "trash"
-            Accessible.name: "Delete"
+            Accessible.name: qsTr("Delete")
             Accessible.description: row.displayName
             onActivated: row.deleteRequested()
         }

@@ -76,7 +76,7 @@ PressableCard {
         Layout.topMargin: Theme.spacing.small
         tint: card.tint
         icon: "checkmark.circle.fill"
-        text: "Apply Preset"
+        text: qsTr("Apply Preset")
         verticalPadding: 12
         // The card is the one button keyboards and screen readers reach.
         activeFocusOnTab: false

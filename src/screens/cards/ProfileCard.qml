@@ -50,25 +50,25 @@ CardSurface {
         CardMenu {
             objectName: "profileMenu"
             Layout.alignment: Qt.AlignTop
-            label: "More actions for " + card.name
+            label: qsTr("More actions for %1").arg(card.name)
 
             CardMenuItem {
                 objectName: "renameItem"
-                text: "Rename"
+                text: qsTr("Rename")
                 symbol: "pencil"
                 onTriggered: card.renameRequested()
             }
 
             CardMenuItem {
                 objectName: "exportItem"
-                text: "Export…"
+                text: qsTr("Export…")
                 symbol: "square.and.arrow.up"
                 onTriggered: card.exportRequested()
             }
 
             CardMenuItem {
                 objectName: "deleteItem"
-                text: "Delete"
+                text: qsTr("Delete")
                 symbol: "trash"
                 destructive: true
                 onTriggered: card.deleteRequested()
@@ -91,7 +91,7 @@ CardSurface {
         objectName: "applyButton"
         Layout.fillWidth: true
         Layout.topMargin: Theme.spacing.tight
-        text: "Apply Profile"
+        text: qsTr("Apply Profile")
         icon: "checkmark.circle.fill"
         Accessible.description: card.name
         onActivated: card.applyRequested()

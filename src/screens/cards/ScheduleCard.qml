@@ -90,7 +90,7 @@ CardSurface {
 
             objectName: "editSchedule"
             icon: "pencil"
-            label: "Edit"
+            label: qsTr("Edit")
             revealed: card.showsButtons
             onActivated: card.editRequested()
         }
@@ -100,7 +100,7 @@ CardSurface {
 
             objectName: "deleteSchedule"
             icon: "trash"
-            label: "Delete"
+            label: qsTr("Delete")
             color: Theme.destructive
             revealed: card.showsButtons
             onActivated: card.deleteRequested()
@@ -112,7 +112,7 @@ CardSurface {
             objectName: "scheduleSwitch"
             mini: true
             checked: card.isEnabled
-            Accessible.name: "Enable this schedule"
+            Accessible.name: qsTr("Enable this schedule")
             onToggled: value => card.enabledToggled(value)
         }
     }

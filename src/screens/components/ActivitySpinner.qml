@@ -16,7 +16,7 @@ Item {
     opacity: running ? 1 : 0
     visible: opacity > 0
     Accessible.role: Accessible.Animation
-    Accessible.name: "Working"
+    Accessible.name: qsTr("Working")
 
     Behavior on opacity {
         NumberAnimation {

@@ -10,7 +10,7 @@ IconButton {
     default property alias items: menu.contentData
 
     icon: "ellipsis.circle"
-    label: "More"
+    label: qsTr("More")
     symbolSize: Theme.iconSize.title3
     Accessible.role: Accessible.ButtonMenu
     onActivated: menu.open()

@@ -11,13 +11,13 @@ Row {
     property var days: []
 
     readonly property var week: [
-        { day: 2, name: "Monday", initial: "M" },
-        { day: 3, name: "Tuesday", initial: "T" },
-        { day: 4, name: "Wednesday", initial: "W" },
-        { day: 5, name: "Thursday", initial: "T" },
-        { day: 6, name: "Friday", initial: "F" },
-        { day: 7, name: "Saturday", initial: "S" },
-        { day: 1, name: "Sunday", initial: "S" }
+        { day: 2, name: qsTr("Monday"), initial: qsTr("M", "Monday") },
+        { day: 3, name: qsTr("Tuesday"), initial: qsTr("T", "Tuesday") },
+        { day: 4, name: qsTr("Wednesday"), initial: qsTr("W", "Wednesday") },
+        { day: 5, name: qsTr("Thursday"), initial: qsTr("T", "Thursday") },
+        { day: 6, name: qsTr("Friday"), initial: qsTr("F", "Friday") },
+        { day: 7, name: qsTr("Saturday"), initial: qsTr("S", "Saturday") },
+        { day: 1, name: qsTr("Sunday"), initial: qsTr("S", "Sunday") }
     ]
 
     function toggle(day) {

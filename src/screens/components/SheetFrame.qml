@@ -17,8 +17,8 @@ T.Dialog {
     property string caption
     property bool showsCloseButton: false
     // Empty leaves the footer with the default button alone.
-    property string cancelText: "Cancel"
-    property string defaultText: "OK"
+    property string cancelText: qsTr("Cancel")
+    property string defaultText: qsTr("OK")
     property bool defaultEnabled: true
     property bool destructive: false
     property real sheetWidth: 420
@@ -97,7 +97,7 @@ T.Dialog {
                 visible: sheet.showsCloseButton
                 Layout.alignment: Qt.AlignTop
                 icon: "xmark.circle.fill"
-                label: "Close"
+                label: qsTr("Close")
                 color: Theme.secondaryText
                 onActivated: sheet.reject()
             }

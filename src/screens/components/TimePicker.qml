@@ -40,7 +40,7 @@ RowLayout {
         id: hourWheel
 
         objectName: "hourWheel"
-        label: "Hour"
+        label: qsTr("Hour")
         labels: picker.uses12Hour ? Array.from({ length: 12 }, (_, index) => String(index === 0 ? 12 : index))
                                   : picker.twoDigits(24)
         onMoved: picker.readWheels()
@@ -56,7 +56,7 @@ RowLayout {
         id: minuteWheel
 
         objectName: "minuteWheel"
-        label: "Minute"
+        label: qsTr("Minute")
         labels: picker.twoDigits(60)
         onMoved: picker.readWheels()
     }
@@ -66,7 +66,7 @@ RowLayout {
 
         objectName: "periodWheel"
         visible: picker.uses12Hour
-        label: "AM or PM"
+        label: qsTr("AM or PM")
         labels: [picker.locale.amText, picker.locale.pmText]
         // Two entries cannot turn round; stepping either way switches the half of the day.
         wrap: false

@@ -35,7 +35,7 @@ Rectangle {
     border.width: 1
     border.color: Theme.faintOutline
     Accessible.role: Accessible.Graphic
-    Accessible.name: "Dock Preview"
+    Accessible.name: qsTr("Dock Preview")
 
     ColumnLayout {
         id: layout
@@ -45,7 +45,7 @@ Rectangle {
         spacing: Theme.spacing.small
 
         Text {
-            text: "Dock Preview"
+            text: qsTr("Dock Preview")
             font: Theme.font.captionEmphasis
             color: Theme.tertiaryText
             // The panel itself carries this name.
@@ -179,7 +179,7 @@ Rectangle {
                 anchors.horizontalCenter: dock.horizontalCenter
                 anchors.bottom: dock.bottom
                 anchors.bottomMargin: -Theme.spacing.loose
-                text: "Auto-hide on"
+                text: qsTr("Auto-hide on")
                 font: Theme.font.caption2
                 color: Theme.secondaryText
             }

@@ -10,27 +10,27 @@ SheetFrame {
 
     // The symbols offered, in order, each with the name a screen reader gives it.
     readonly property var icons: [
-        { symbol: "square.stack.3d.up.fill", label: "Stack" },
-        { symbol: "terminal.fill", label: "Terminal" },
-        { symbol: "paintbrush.fill", label: "Paintbrush" },
-        { symbol: "display", label: "Display" },
-        { symbol: "briefcase.fill", label: "Briefcase" },
-        { symbol: "airplane", label: "Airplane" },
-        { symbol: "gamecontroller.fill", label: "Game controller" },
-        { symbol: "music.note", label: "Music note" },
-        { symbol: "moon.fill", label: "Moon" },
-        { symbol: "bolt.fill", label: "Bolt" },
-        { symbol: "sparkles", label: "Sparkles" },
-        { symbol: "star.fill", label: "Star" }
+        { symbol: "square.stack.3d.up.fill", label: qsTr("Stack") },
+        { symbol: "terminal.fill", label: qsTr("Terminal") },
+        { symbol: "paintbrush.fill", label: qsTr("Paintbrush") },
+        { symbol: "display", label: qsTr("Display") },
+        { symbol: "briefcase.fill", label: qsTr("Briefcase") },
+        { symbol: "airplane", label: qsTr("Airplane") },
+        { symbol: "gamecontroller.fill", label: qsTr("Game controller") },
+        { symbol: "music.note", label: qsTr("Music note") },
+        { symbol: "moon.fill", label: qsTr("Moon") },
+        { symbol: "bolt.fill", label: qsTr("Bolt") },
+        { symbol: "sparkles", label: qsTr("Sparkles") },
+        { symbol: "star.fill", label: qsTr("Star") }
     ]
     property string selectedIcon: icons[0].symbol
 
     // An empty name is passed on as it is: the view model names the profile then.
     signal capture(string name, string icon)
 
-    title: "New Profile"
-    caption: "Capture your current Dock settings as a reusable profile."
-    defaultText: "Capture"
+    title: qsTr("New Profile")
+    caption: qsTr("Capture your current Dock settings as a reusable profile.")
+    defaultText: qsTr("Capture")
     sheetWidth: 420
     bodyPadding: Theme.spacing.section
 
@@ -47,7 +47,7 @@ SheetFrame {
         spacing: Theme.spacing.small
 
         StaticText {
-            text: "Name"
+            text: qsTr("Name")
             font: Theme.font.subheadlineEmphasis
         }
 
@@ -56,8 +56,8 @@ SheetFrame {
 
             objectName: "profileNameField"
             Layout.fillWidth: true
-            label: "Name"
-            placeholderText: "e.g. Coding Mode"
+            label: qsTr("Name")
+            placeholderText: qsTr("e.g. Coding Mode")
         }
     }
 
@@ -66,7 +66,7 @@ SheetFrame {
         spacing: Theme.spacing.small
 
         StaticText {
-            text: "Icon"
+            text: qsTr("Icon")
             font: Theme.font.subheadlineEmphasis
         }
 
@@ -86,7 +86,7 @@ SheetFrame {
             columnSpacing: Theme.spacing.snug
             rowSpacing: Theme.spacing.snug
             Accessible.role: Accessible.Grouping
-            Accessible.name: "Icon"
+            Accessible.name: qsTr("Icon")
 
             Repeater {
                 model: sheet.icons

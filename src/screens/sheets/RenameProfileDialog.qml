@@ -17,8 +17,8 @@ SheetFrame {
         open();
     }
 
-    title: "Rename Profile"
-    defaultText: "Save"
+    title: qsTr("Rename Profile")
+    defaultText: qsTr("Save")
     sheetWidth: 380
 
     onOpened: {
@@ -31,6 +31,6 @@ SheetFrame {
 
         objectName: "renameField"
         Layout.fillWidth: true
-        placeholderText: "Profile name"
+        placeholderText: qsTr("Profile name")
     }
 }

@@ -53,10 +53,10 @@ SheetFrame {
 
     sheetWidth: 460
     icon: "clock.badge.checkmark"
-    title: isAdding ? "New Schedule" : "Edit Schedule"
-    caption: "Choose a profile, time, and days"
+    title: isAdding ? qsTr("New Schedule") : qsTr("Edit Schedule")
+    caption: qsTr("Choose a profile, time, and days")
     showsCloseButton: true
-    defaultText: isAdding ? "Add Schedule" : "Save Changes"
+    defaultText: isAdding ? qsTr("Add Schedule") : qsTr("Save Changes")
     defaultEnabled: selectedProfileId !== "" && selectedDays.length > 0
     onAccepted: sheet.save(isAdding ? "" : schedule.scheduleId, selectedProfileId, hour, minute,
                            selectedDays, isEnabled)
@@ -100,14 +100,14 @@ SheetFrame {
 
         SectionLabel {
             icon: "square.stack.3d.up.fill"
-            text: "Profile"
+            text: qsTr("Profile")
         }
 
         StaticText {
             objectName: "noProfilesNote"
             Layout.fillWidth: true
             visible: DockViewModel.profiles.count === 0
-            text: "No profiles available — create one in the Profiles tab first."
+            text: qsTr("No profiles available — create one in the Profiles tab first.")
             font: Theme.font.caption
             color: Theme.warning
             wrapMode: Text.Wrap
@@ -135,7 +135,7 @@ SheetFrame {
             keyNavigationEnabled: false
             currentIndex: -1
             Accessible.role: Accessible.List
-            Accessible.name: "Profile"
+            Accessible.name: qsTr("Profile")
 
             delegate: ProfilePickerRow {
                 required property string profileId
@@ -158,7 +158,7 @@ SheetFrame {
 
         SectionLabel {
             icon: "clock"
-            text: "Time"
+            text: qsTr("Time")
         }
 
         TimePicker {
@@ -177,7 +177,7 @@ SheetFrame {
 
         SectionLabel {
             icon: "calendar"
-            text: "Days"
+            text: qsTr("Days")
         }
 
         DaysPicker {
@@ -191,9 +191,9 @@ SheetFrame {
 
             Repeater {
                 model: [
-                    { text: "Weekdays", days: sheet.weekdays },
-                    { text: "Weekends", days: sheet.weekends },
-                    { text: "Every Day", days: sheet.everyDay }
+                    { text: qsTr("Weekdays"), days: sheet.weekdays },
+                    { text: qsTr("Weekends"), days: sheet.weekends },
+                    { text: qsTr("Every Day"), days: sheet.everyDay }
                 ]
 
                 delegate: BorderedButton {
@@ -221,13 +221,13 @@ SheetFrame {
 
         StaticText {
             Layout.fillWidth: true
-            text: "Enable this schedule"
+            text: qsTr("Enable this schedule")
         }
 
         ToggleSwitch {
             objectName: "enableSwitch"
             checked: sheet.isEnabled
-            Accessible.name: "Enable this schedule"
+            Accessible.name: qsTr("Enable this schedule")
             onToggled: value => sheet.isEnabled = value
         }
     }
