@@ -115,6 +115,8 @@ ListPage {
         message: view.selectedBackup !== "" ? "Your current Dock will be replaced with: " + view.selectedFileName : ""
         defaultText: "Restore"
         destructive: false
+        // Wide enough that a backup's file name fits on the line below the message's first words.
+        sheetWidth: Theme.sheet.width
         onAccepted: {
             if (view.selectedBackup !== "")
                 DockViewModel.restoreBackup(view.selectedBackup)

@@ -19,7 +19,7 @@ SheetFrame {
 
     title: "Rename Profile"
     defaultText: "Save"
-    sheetWidth: 380
+    sheetWidth: Theme.sheet.narrowWidth
 
     onOpened: {
         nameField.selectAll();
