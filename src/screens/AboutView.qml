@@ -48,7 +48,8 @@ ScreenPage {
                 objectName: "appIcon"
                 anchors.fill: parent
                 source: "about/AppIcon.png"
-                sourceSize: Qt.size(width, height)
+                sourceSize.width: width
+                sourceSize.height: height
                 smooth: true
                 Accessible.role: Accessible.Graphic
                 Accessible.name: "Berthwise icon"

@@ -195,7 +195,7 @@ ScreenTestCase {
         compare([header.left, header.top, header.right], [data.header, data.header, data.header]);
         compare([body.left, body.right], [data.body, data.body]);
         compare([footer.left, footer.right, footer.bottom], [data.footer, data.footer, data.footer]);
-        const button = child(popup, "sheetDefault");
+        const button = sheet.defaultButton;
         compare(popup.width - button.mapToItem(popup, button.width, 0).x, data.footer);
     }
 
