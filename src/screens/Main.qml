@@ -15,6 +15,19 @@ T.ApplicationWindow {
     minimumHeight: 680
     visible: true
     color: Theme.windowBackground
+    // Qt's built-in dialogs, which stand in where the desktop has none of its own, draw with the
+    // window's palette: the theme's colours make them look like the sheets in either appearance.
+    palette.window: Theme.sheetBackground
+    palette.windowText: Theme.primaryText
+    palette.base: Theme.windowBackground
+    palette.alternateBase: Theme.sidebarBackground
+    palette.text: Theme.primaryText
+    palette.placeholderText: Theme.tertiaryText
+    palette.button: Theme.controlFace
+    palette.buttonText: Theme.primaryText
+    palette.mid: Theme.faintOutline
+    palette.highlight: Theme.accent
+    palette.highlightedText: Theme.onAccent
 
     // For the application menu's About item.
     function showSection(key) {

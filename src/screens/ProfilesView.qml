@@ -3,6 +3,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Dialogs
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Qt.labs.platform as Labs
 import Berthwise
 
@@ -115,6 +116,24 @@ GridPage {
 
         objectName: "renameDialog"
         onAccepted: DockViewModel.renameProfile(renameDialog.profileId, renameDialog.text)
+    }
+
+    // Qt's built-in file dialog, which stands in where the desktop has none of its own, opens inside
+    // the window and takes the focus there: the window beneath it dims as it does under a sheet. The
+    // desktop's own dialog is a window apart and leaves this one as it is.
+    ModalBackdrop {
+        parent: T.Overlay.overlay
+        anchors.fill: parent
+        z: -1
+        visible: (exportDialog.visible || importDialog.visible) && screen.holdsFocus(parent, Window.activeFocusItem)
+    }
+
+    function holdsFocus(container, focused) {
+        for (let item = focused; item; item = item.parent) {
+            if (item === container)
+                return true;
+        }
+        return false;
     }
 
     // Both dialogs are the platform's own where it has one. They start in the home folder, not in
