@@ -16,18 +16,22 @@ T.ApplicationWindow {
     visible: true
     color: Theme.windowBackground
     // Qt's built-in dialogs, which stand in where the desktop has none of its own, draw with the
-    // window's palette: the theme's colours make them look like the sheets in either appearance.
+    // window's palette: the theme's colours make them look like the sheets in either appearance. A
+    // chosen file stands on a tint of the highlight, so its name keeps the colour of text.
     palette.window: Theme.sheetBackground
     palette.windowText: Theme.primaryText
     palette.base: Theme.windowBackground
     palette.alternateBase: Theme.sidebarBackground
+    palette.light: Theme.sheetBackground
+    palette.midlight: Qt.tint(Theme.sheetBackground, Theme.hoverFill)
+    palette.mid: Theme.faintOutline
+    palette.dark: Theme.faintOutline
     palette.text: Theme.primaryText
     palette.placeholderText: Theme.tertiaryText
     palette.button: Theme.controlFace
     palette.buttonText: Theme.primaryText
-    palette.mid: Theme.faintOutline
     palette.highlight: Theme.accent
-    palette.highlightedText: Theme.onAccent
+    palette.highlightedText: Theme.primaryText
 
     // For the application menu's About item.
     function showSection(key) {

@@ -119,21 +119,36 @@ GridPage {
     }
 
     // Qt's built-in file dialog, which stands in where the desktop has none of its own, opens inside
-    // the window and takes the focus there: the window beneath it dims as it does under a sheet. The
-    // desktop's own dialog is a window apart and leaves this one as it is.
-    ModalBackdrop {
-        parent: T.Overlay.overlay
-        anchors.fill: parent
-        z: -1
-        visible: (exportDialog.visible || importDialog.visible) && screen.holdsFocus(parent, Window.activeFocusItem)
+    // the window but does not hold it: while it is open, this backdrop dims the window and keeps the
+    // pointer from it, as a sheet's does. It is told from the desktop's own, a window apart, by the
+    // focus it takes into the window's overlay as it opens.
+    readonly property Item overlayLayer: T.Overlay.overlay
+    property bool fileDialogInWindow: false
+
+    function noteFileDialog(dialog) {
+        // A press beside the built-in dialog closes it before the press is delivered: the backdrop
+        // stays until then, so that the press lands on it and not on the page.
+        if (!dialog.visible) {
+            Qt.callLater(() => screen.fileDialogInWindow = false);
+            return;
+        }
+        let item = Window.activeFocusItem;
+        while (item && item !== overlayLayer)
+            item = item.parent;
+        fileDialogInWindow = item !== null;
     }
 
-    function holdsFocus(container, focused) {
-        for (let item = focused; item; item = item.parent) {
-            if (item === container)
-                return true;
+    ModalBackdrop {
+        parent: screen.overlayLayer
+        anchors.fill: parent
+        z: -1
+        visible: screen.fileDialogInWindow
+
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.AllButtons
+            hoverEnabled: true
         }
-        return false;
     }
 
     // Both dialogs are the platform's own where it has one. They start in the home folder, not in
@@ -152,6 +167,7 @@ GridPage {
         nameFilters: ["JSON files (*.json)"]
         defaultSuffix: "json"
         onAccepted: DockViewModel.exportProfile(exportDialog.profileId, exportDialog.selectedFile)
+        onVisibleChanged: screen.noteFileDialog(exportDialog)
     }
 
     FileDialog {
@@ -163,5 +179,6 @@ GridPage {
         fileMode: FileDialog.OpenFile
         nameFilters: ["JSON files (*.json)"]
         onAccepted: DockViewModel.importProfile(importDialog.selectedFile)
+        onVisibleChanged: screen.noteFileDialog(importDialog)
     }
 }
