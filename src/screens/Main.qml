@@ -32,6 +32,9 @@ T.ApplicationWindow {
     palette.buttonText: Theme.primaryText
     palette.highlight: Theme.accent
     palette.highlightedText: Theme.primaryText
+    // The style's tooltips would otherwise keep their pale yellow in the dark appearance.
+    palette.toolTipBase: Theme.sheetBackground
+    palette.toolTipText: Theme.primaryText
 
     // For the application menu's About item.
     function showSection(key) {

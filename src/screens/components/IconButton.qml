@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Templates as T
+import QtQuick.Controls
 import Berthwise
 
 // A button that is only a symbol; its label names it to screen readers and shows as a tooltip.
@@ -25,6 +24,10 @@ Pressable {
     scale: isShown ? 1 : 0.8
     Accessible.name: label
 
+    ToolTip.visible: isHovered && label !== ""
+    ToolTip.text: label
+    ToolTip.delay: 600
+
     Behavior on opacity {
         NumberAnimation {
             duration: Theme.motion.quick
@@ -46,38 +49,5 @@ Pressable {
         name: button.icon
         size: button.symbolSize
         color: button.color
-    }
-
-    // The style's tooltip keeps its pale face in the dark palette; this one is drawn like the menus.
-    // It exists only while the pointer is over the button.
-    Loader {
-        anchors.fill: parent
-        active: button.isHovered && button.label !== ""
-
-        sourceComponent: T.ToolTip {
-            x: (parent.width - width) / 2
-            y: parent.height + Theme.spacing.tight
-            implicitWidth: implicitContentWidth + leftPadding + rightPadding
-            implicitHeight: implicitContentHeight + topPadding + bottomPadding
-            padding: Theme.spacing.tight
-            leftPadding: Theme.spacing.small
-            rightPadding: Theme.spacing.small
-            text: button.label
-            delay: 600
-            visible: true
-
-            contentItem: Text {
-                text: button.label
-                font: Theme.font.caption
-                color: Theme.primaryText
-            }
-
-            background: Rectangle {
-                radius: Theme.radius.small
-                color: Theme.sheetBackground
-                border.width: 1
-                border.color: Theme.faintOutline
-            }
-        }
     }
 }
