@@ -32,7 +32,9 @@ GridPage {
         exportDialog.profileId = profileId;
         const folder = String(exportDialog.currentFolder).replace(/\/$/, "");
         exportDialog.selectedFile = folder + "/" + encodeURIComponent(proposedFileName(name));
-        exportDialog.open();
+        // Once the card's menu has closed and given the focus back, so that the built-in dialog
+        // keeps the focus it takes as it opens.
+        Qt.callLater(() => exportDialog.open());
     }
 
     // The file may have changed since the list was last read: another copy of the app, or a hand
