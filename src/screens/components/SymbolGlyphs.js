@@ -40,7 +40,7 @@ const codePoints = {
     "externaldrive.badge.checkmark": 0xe149,
     "externaldrive.badge.plus": 0xe149,
     "externaldrive.badge.xmark": 0xe1a1,
-    "externaldrive.fill": 0xe1a1,
+    "externaldrive.fill": 0xe149,
     "eye.slash.fill": 0xe8f5,
     "folder.fill": 0xe2c7,
     "gamecontroller.fill": 0xea28,
