@@ -223,11 +223,13 @@ ScreenTestCase {
         dialog.currentFolder = TestProbe.homeFile("")
         chooseFromMenu(view, data.name, "exportItem", "click")
         tryCompare(dialog, "visible", true)
+        // Without a platform theme the dialog is Qt's built-in one, which the window dims beneath.
+        tryCompare(view, "fileDialogInWindow", true)
         const file = TestProbe.homeFile(data.proposal)
         compare(dialog.selectedFile, file)
         if (data.cancel) {
             dialog.reject()
-            idle()
+            tryCompare(view, "fileDialogInWindow", false)
             compare(DockViewModel.statusMessage, statusBefore)
             compare(TestProbe.fileText(file), "")
             return
