@@ -113,7 +113,6 @@ ThemeBase {
     // The rounded squares a symbol stands on, from a list row's to a card's.
     component TileSizes: QtObject {
         readonly property real row: 32
-        readonly property real link: 34
         readonly property real sheet: 40
         readonly property real card: 44
         readonly property real large: 48

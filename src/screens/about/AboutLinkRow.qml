@@ -45,7 +45,7 @@ Pressable {
         spacing: Theme.spacing.regular
 
         IconTile {
-            size: Theme.tileSize.link
+            size: Theme.tileSize.row
             radius: Theme.radius.control
             icon: row.icon
             tint: row.iconColor
