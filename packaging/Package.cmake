@@ -36,5 +36,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "zsh, qt6-qpa-plugins, qml6-module-qtqml, qml6-module-qtqml-models, qml6-module-qtqml-workerscript, qml6-module-qtquick, qml6-module-qtquick-controls, qml6-module-qtquick-templates, qml6-module-qtquick-layouts, qml6-module-qtquick-window, qml6-module-qtquick-dialogs, qml6-module-qt-labs-folderlistmodel, qml6-module-qt-labs-platform, fonts-material-design-icons-iconfont")
+# The desktop's own file dialogs come from a platform theme: GTK's on GNOME and its kin, the desktop
+# portal's on KDE and elsewhere; without one, Qt's built-in dialog stands in. The makers' initials on
+# the About screen are set in a rounded face where it is installed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-gtk-platformtheme, qt6-xdgdesktopportal-platformtheme, xdg-desktop-portal, fonts-quicksand")
 
 include(CPack)

@@ -12,7 +12,7 @@ ScreenPage {
     showsHeader: false
     maximumContentWidth: 600
     padding: Theme.spacing.spacious
-    spacing: Theme.spacing.xlarge
+    spacing: Theme.spacing.loose
 
     // Read once: the installed version does not change while the screen is shown.
     readonly property string appVersion: AppInfo.version
@@ -26,7 +26,10 @@ ScreenPage {
     }
 
     ColumnLayout {
+        objectName: "aboutHeader"
         Layout.fillWidth: true
+        // Its widest line would otherwise cap the column, which would then stand at the left.
+        Layout.maximumWidth: Infinity
         spacing: Theme.spacing.small
 
         Item {
@@ -41,16 +44,13 @@ ScreenPage {
                 strength: 0.2
             }
 
-            IconTile {
+            Image {
                 objectName: "appIcon"
                 anchors.fill: parent
-                radius: Theme.radius.appIcon
-                tint: Theme.blue
-                tintEnd: Theme.indigo
-                tintOpacity: 1
-                icon: "dock.rectangle"
-                symbolSize: 64
-                symbolColor: Theme.onAccent
+                source: "about/AppIcon.png"
+                sourceSize.width: width
+                sourceSize.height: height
+                smooth: true
                 Accessible.role: Accessible.Graphic
                 Accessible.name: qsTr("Berthwise icon")
             }
@@ -72,6 +72,7 @@ ScreenPage {
         }
 
         StaticText {
+            objectName: "aboutDescription"
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: 380
             horizontalAlignment: Text.AlignHCenter
@@ -91,19 +92,26 @@ ScreenPage {
             Accessible.role: Accessible.StaticText
             Accessible.name: AppInfo.makerName + ", " + AppInfo.makerDescription
 
-            Rectangle {
+            Item {
                 implicitWidth: 52
                 implicitHeight: 52
-                radius: width / 2
-                gradient: Gradient {
-                    orientation: Gradient.Horizontal
-                    GradientStop {
-                        position: 0
-                        color: Theme.blue
-                    }
-                    GradientStop {
-                        position: 1
-                        color: Theme.indigo
+
+                // A circle is the same turned any way, so a top-to-bottom gradient turned an eighth
+                // back runs from the top-leading to the bottom-trailing edge.
+                Rectangle {
+                    anchors.fill: parent
+                    radius: width / 2
+                    rotation: -45
+                    antialiasing: true
+                    gradient: Gradient {
+                        GradientStop {
+                            position: 0
+                            color: Theme.blue
+                        }
+                        GradientStop {
+                            position: 1
+                            color: Theme.indigo
+                        }
                     }
                 }
 

@@ -116,6 +116,8 @@ ListPage {
         message: view.selectedBackup !== "" ? qsTr("Your current Dock will be replaced with: %1").arg(view.selectedFileName) : ""
         defaultText: qsTr("Restore")
         destructive: false
+        // Wide enough that a backup's file name fits on the line below the message's first words.
+        sheetWidth: Theme.sheet.width
         onAccepted: {
             if (view.selectedBackup !== "")
                 DockViewModel.restoreBackup(view.selectedBackup)

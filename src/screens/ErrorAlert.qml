@@ -12,7 +12,7 @@ SheetFrame {
     cancelText: ""
     defaultText: qsTr("OK")
     defaultButton.objectName: "errorAlertOk"
-    sheetWidth: 420
+    headerGap: Theme.spacing.small
 
     onClosed: DockViewModel.lastError = ""
     // Built only once something has failed, it shows that failure at once.

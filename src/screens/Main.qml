@@ -15,6 +15,26 @@ T.ApplicationWindow {
     minimumHeight: 680
     visible: true
     color: Theme.windowBackground
+    // Qt's built-in dialogs, which stand in where the desktop has none of its own, draw with the
+    // window's palette: the theme's colours make them look like the sheets in either appearance. A
+    // chosen file stands on a tint of the highlight, so its name keeps the colour of text.
+    palette.window: Theme.sheetBackground
+    palette.windowText: Theme.primaryText
+    palette.base: Theme.windowBackground
+    palette.alternateBase: Theme.sidebarBackground
+    palette.light: Theme.sheetBackground
+    palette.midlight: Qt.tint(Theme.sheetBackground, Theme.hoverFill)
+    palette.mid: Theme.faintOutline
+    palette.dark: Theme.faintOutline
+    palette.text: Theme.primaryText
+    palette.placeholderText: Theme.tertiaryText
+    palette.button: Theme.controlFace
+    palette.buttonText: Theme.primaryText
+    palette.highlight: Theme.accent
+    palette.highlightedText: Theme.primaryText
+    // The style's tooltips would otherwise keep their pale yellow in the dark appearance.
+    palette.toolTipBase: Theme.sheetBackground
+    palette.toolTipText: Theme.primaryText
 
     // For the application menu's About item.
     function showSection(key) {

@@ -3,6 +3,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Dialogs
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Qt.labs.platform as Labs
 import Berthwise
 
@@ -31,7 +32,9 @@ GridPage {
         exportDialog.profileId = profileId;
         const folder = String(exportDialog.currentFolder).replace(/\/$/, "");
         exportDialog.selectedFile = folder + "/" + encodeURIComponent(proposedFileName(name));
-        exportDialog.open();
+        // Once the card's menu has closed and given the focus back, so that the built-in dialog
+        // keeps the focus it takes as it opens.
+        Qt.callLater(() => exportDialog.open());
     }
 
     // The file may have changed since the list was last read: another copy of the app, or a hand
@@ -117,6 +120,39 @@ GridPage {
         onAccepted: DockViewModel.renameProfile(renameDialog.profileId, renameDialog.text)
     }
 
+    // Qt's built-in file dialog, which stands in where the desktop has none of its own, opens inside
+    // the window but does not hold it: while it is open, this backdrop dims the window and keeps the
+    // pointer from it, as a sheet's does. It is told from the desktop's own, a window apart, by the
+    // focus it takes into the window's overlay as it opens.
+    readonly property Item overlayLayer: T.Overlay.overlay
+    property bool fileDialogInWindow: false
+
+    function noteFileDialog(dialog) {
+        // A press beside the built-in dialog closes it before the press is delivered: the backdrop
+        // stays until then, so that the press lands on it and not on the page.
+        if (!dialog.visible) {
+            Qt.callLater(() => screen.fileDialogInWindow = false);
+            return;
+        }
+        let item = Window.activeFocusItem;
+        while (item && item !== overlayLayer)
+            item = item.parent;
+        fileDialogInWindow = item !== null;
+    }
+
+    ModalBackdrop {
+        parent: screen.overlayLayer
+        anchors.fill: parent
+        z: -1
+        visible: screen.fileDialogInWindow
+
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.AllButtons
+            hoverEnabled: true
+        }
+    }
+
     // Both dialogs are the platform's own where it has one. They start in the home folder, not in
     // the folder the app happened to be started from, and then stay where the person last went.
     FileDialog {
@@ -133,6 +169,7 @@ GridPage {
         nameFilters: [qsTr("JSON files (*.json)")]
         defaultSuffix: "json"
         onAccepted: DockViewModel.exportProfile(exportDialog.profileId, exportDialog.selectedFile)
+        onVisibleChanged: screen.noteFileDialog(exportDialog)
     }
 
     FileDialog {
@@ -144,5 +181,6 @@ GridPage {
         fileMode: FileDialog.OpenFile
         nameFilters: [qsTr("JSON files (*.json)")]
         onAccepted: DockViewModel.importProfile(importDialog.selectedFile)
+        onVisibleChanged: screen.noteFileDialog(importDialog)
     }
 }

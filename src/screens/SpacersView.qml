@@ -85,7 +85,6 @@ ScreenPage {
 
             SectionHeader {
                 Layout.fillWidth: true
-                Layout.bottomMargin: Theme.spacing.hairline
                 title: section.modelData.title
                 subtitle: section.modelData.subtitle
             }

@@ -65,7 +65,6 @@ ThemeBase {
     readonly property Radii radius: Radii {}
 
     component Spacing: QtObject {
-        readonly property real hairline: 2
         readonly property real tight: 4
         readonly property real compact: 6
         readonly property real small: 8
@@ -75,11 +74,9 @@ ThemeBase {
         readonly property real large: 16
         readonly property real card: 18
         readonly property real loose: 20
-        readonly property real xlarge: 24
         readonly property real section: 28
         readonly property real page: 32
         readonly property real spacious: 40
-        readonly property real empty: 48
     }
     readonly property Spacing spacing: Spacing {}
 
@@ -98,6 +95,41 @@ ThemeBase {
         readonly property real bouncyDamping: 0.48
     }
     readonly property Motion motion: Motion {}
+
+    // How much a surface grows under the pointer: the larger the surface, the more it may lift
+    // before it crowds its neighbours.
+    component HoverScales: QtObject {
+        // Rows of a list, which stand edge to edge with the next.
+        readonly property real listRow: 1.005
+        // Setting rows and the spacer cards, one control each.
+        readonly property real row: 1.008
+        // Cards in a grid.
+        readonly property real card: 1.012
+        // The Dashboard's action cards, which stand alone with room around them.
+        readonly property real action: 1.015
+    }
+    readonly property HoverScales hoverScale: HoverScales {}
+
+    // The rounded squares a symbol stands on, from a list row's to a card's.
+    component TileSizes: QtObject {
+        readonly property real row: 32
+        readonly property real sheet: 40
+        readonly property real card: 44
+        readonly property real large: 48
+    }
+    readonly property TileSizes tileSize: TileSizes {}
+
+    // Sheets, alerts and confirmations. One without dividers pads its header, body and footer alike,
+    // so that all three line up; one with dividers pads each region as it stands between them.
+    component Sheets: QtObject {
+        readonly property real narrowWidth: 380
+        readonly property real width: 420
+        readonly property real wideWidth: 460
+        readonly property real padding: 28
+        readonly property real regionPadding: 20
+        readonly property real bodyPadding: 24
+    }
+    readonly property Sheets sheet: Sheets {}
 
     component IconSizes: QtObject {
         readonly property real small: 14
@@ -123,7 +155,9 @@ ThemeBase {
         readonly property font captionEmphasis: Qt.font({ pixelSize: 12, weight: Font.Medium })
         readonly property font caption2: Qt.font({ pixelSize: 11 })
         readonly property font dayInitial: Qt.font({ pixelSize: 13, weight: Font.DemiBold })
-        readonly property font initials: Qt.font({ pixelSize: 19, weight: Font.Bold })
+        // A face with rounded ends; where it is missing, the interface font in bold stands in.
+        readonly property font initials: Qt.font({ family: Qt.platform.os === "osx" ? "SF Pro Rounded" : "Quicksand",
+                                                    pixelSize: 20, weight: Font.Bold })
     }
     readonly property TextStyles font: TextStyles {}
 

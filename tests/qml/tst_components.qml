@@ -47,6 +47,15 @@ ScreenTestCase {
         }
     }
 
+    Component { id: captureComponent; CaptureProfileSheet {} }
+    Component { id: renameComponent; RenameProfileDialog {} }
+    Component { id: alertComponent; ErrorAlert {} }
+    Component {
+        id: confirmationComponent
+
+        ConfirmationDialog { title: "Restore this backup?"; message: "Your current Dock will be replaced with: a"; defaultText: "Restore" }
+    }
+
     function cleanup() {
         TestProbe.useDarkPalette(false);
     }
@@ -154,6 +163,40 @@ ScreenTestCase {
         compare(sheet.accepts, data.accepts);
         compare(sheet.rejects, data.rejects);
         tryCompare(sheet, "visible", !!data.disabled);
+    }
+
+    // A sheet's header, body and footer share one inset from its edges, so that the title, the
+    // fields and the buttons line up; a sheet with dividers insets each region as it stands
+    // between them.
+    function test_sheetRegionsLineUp_data() {
+        const even = Theme.sheet.padding;
+        return table(["tag", "component", "header", "body", "footer"], [
+            ["capture", captureComponent, even, even, even],
+            ["rename", renameComponent, even, even, even],
+            ["confirmation", confirmationComponent, even, even, even],
+            ["error alert", alertComponent, even, even, even],
+            ["with dividers", sheetComponent, Theme.sheet.regionPadding, Theme.sheet.bodyPadding,
+             Theme.sheet.regionPadding]
+        ]);
+    }
+
+    function test_sheetRegionsLineUp(data) {
+        const sheet = createTemporaryObject(data.component, testCase);
+        sheet.open();
+        tryCompare(sheet, "opened", true);
+        const popup = sheet.contentItem.parent;
+        const edges = name => {
+            const item = child(popup, name);
+            const topLeft = item.mapToItem(popup, 0, 0);
+            return { left: topLeft.x, top: topLeft.y, right: popup.width - topLeft.x - item.width,
+                     bottom: popup.height - topLeft.y - item.height };
+        };
+        const header = edges("sheetHeader"), body = edges("sheetBody"), footer = edges("sheetFooter");
+        compare([header.left, header.top, header.right], [data.header, data.header, data.header]);
+        compare([body.left, body.right], [data.body, data.body]);
+        compare([footer.left, footer.right, footer.bottom], [data.footer, data.footer, data.footer]);
+        const button = sheet.defaultButton;
+        compare(popup.width - button.mapToItem(popup, button.width, 0).x, data.footer);
     }
 
     // Text must stay readable on the window in both palettes, and an accent must keep naming the

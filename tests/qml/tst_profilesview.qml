@@ -14,6 +14,16 @@ ScreenTestCase {
     readonly property string homeId: "0b3e5b7a-2f4c-4d5e-9a1b-3c4d5e6f7a8b"
 
     Component { id: viewComponent; ProfilesView {} }
+    Component {
+        id: cardComponent
+
+        ProfileCard {
+            profileId: homeId
+            icon: "display"
+            capturedText: ""
+            badges: ["Size 128px", "Bottom", "Auto-hide"]
+        }
+    }
     SignalSpy { id: captureSpy; signalName: "capture" }
 
     // A profile as the profiles file holds it.
@@ -65,6 +75,27 @@ ScreenTestCase {
         freshStart()
         store([profile(homeId, "Home"), profile(workId, "Work", { createdAt: "2025-03-15T08:00:00Z", dockSize: 48,
                                                                    orientation: "left", autoHide: true })])
+    }
+
+    // In the narrowest column the grid makes, the capture date stays on one line and a long name
+    // keeps clear of the menu beside it.
+    function test_cardTextsFitTheNarrowestColumn_data() {
+        return table(["tag", "date", "name"], [
+            ["September", "Captured Sep 30, 2026", "Work"],
+            ["May, a long name", "Captured May 31, 2026", "Presentation for the quarterly review"],
+            ["December", "Captured Dec 7, 2026", "Home"]
+        ])
+    }
+
+    function test_cardTextsFitTheNarrowestColumn(data) {
+        const width = show(viewComponent, "profileCard_Home").minimumColumnWidth
+        const card = createTemporaryObject(cardComponent, testCase, { width: width, name: data.name,
+                                                                      capturedText: data.date })
+        const date = settled(child(card, "subtitleText"))
+        compare(date.lineCount, 1)
+        verify(date.implicitWidth <= date.width, date.implicitWidth + " > " + date.width)
+        const title = child(card, "titleText")
+        verify(title.mapToItem(card, title.width, 0).x <= child(card, "profileMenu").mapToItem(card, 0, 0).x)
     }
 
     // The list is read from the file as the screen appears; an unreadable file shows as none and
@@ -192,11 +223,13 @@ ScreenTestCase {
         dialog.currentFolder = TestProbe.homeFile("")
         chooseFromMenu(view, data.name, "exportItem", "click")
         tryCompare(dialog, "visible", true)
+        // Without a platform theme the dialog is Qt's built-in one, which the window dims beneath.
+        tryCompare(view, "fileDialogInWindow", true)
         const file = TestProbe.homeFile(data.proposal)
         compare(dialog.selectedFile, file)
         if (data.cancel) {
             dialog.reject()
-            idle()
+            tryCompare(view, "fileDialogInWindow", false)
             compare(DockViewModel.statusMessage, statusBefore)
             compare(TestProbe.fileText(file), "")
             return

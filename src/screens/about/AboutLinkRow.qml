@@ -45,7 +45,7 @@ Pressable {
         spacing: Theme.spacing.regular
 
         IconTile {
-            size: 34
+            size: Theme.tileSize.row
             radius: Theme.radius.control
             icon: row.icon
             tint: row.iconColor

@@ -16,7 +16,7 @@ CardSurface {
 
     radius: Theme.radius.row
     padding: Theme.spacing.large
-    hoverScale: 1.005
+    hoverScale: Theme.hoverScale.listRow
     shadowed: false
     // Every row has a Restore and a Delete button, so a screen reader needs the row's name to tell
     // them apart.

@@ -21,7 +21,7 @@ PressableCard {
 
     // A stray click on the card's text must not change the Dock; only the button applies.
     pointerActivates: false
-    hoverScale: 1.012
+    hoverScale: Theme.hoverScale.card
     hoverShadowRadius: 10
     hoverShadowStrength: 0.1
     spacing: Theme.spacing.regular

@@ -21,35 +21,45 @@ CardSurface {
 
     padding: Theme.spacing.loose
     spacing: Theme.spacing.comfortable
-    hoverScale: 1.012
+    hoverScale: Theme.hoverScale.card
     hoverShadowRadius: 10
     hoverShadowStrength: 0.1
     Accessible.role: Accessible.Grouping
     Accessible.name: name
 
-    RowLayout {
+    // Only the name keeps clear of the menu: the date below it runs on under the menu's corner, so
+    // that it stays on one line in the narrowest column.
+    Item {
         Layout.fillWidth: true
-        spacing: Theme.spacing.regular
+        implicitHeight: Math.max(tile.height, texts.implicitHeight)
 
         IconTile {
-            Layout.alignment: Qt.AlignTop
+            id: tile
+
             icon: card.icon
             tint: Theme.blue
             symbolSize: Theme.font.title2.pixelSize
         }
 
         TitleBlock {
-            Layout.fillWidth: true
-            Layout.alignment: Qt.AlignVCenter
+            id: texts
+
+            anchors.left: tile.right
+            anchors.leftMargin: Theme.spacing.regular
+            anchors.right: parent.right
+            anchors.verticalCenter: tile.verticalCenter
             title: card.name
+            titleInset: menu.width + Theme.spacing.small
             subtitle: card.capturedText
             subtitleFont: Theme.font.caption
             subtitleColor: Theme.tertiaryText
         }
 
         CardMenu {
+            id: menu
+
             objectName: "profileMenu"
-            Layout.alignment: Qt.AlignTop
+            anchors.right: parent.right
             label: qsTr("More actions for %1").arg(card.name)
 
             CardMenuItem {
@@ -79,12 +89,10 @@ CardSurface {
     BadgeRow {
         objectName: "profileBadges"
         Layout.fillWidth: true
-        labels: card.badges
-    }
-
-    // In a cell taller than the card needs, the button keeps to the bottom, level with its neighbours'.
-    Item {
+        // In a cell taller than the card needs, the button keeps to the bottom, level with its
+        // neighbours', and the badges stay close under the name.
         Layout.fillHeight: true
+        labels: card.badges
     }
 
     PrimaryButton {

@@ -31,7 +31,7 @@ CardSurface {
     padding: Theme.spacing.card
     radius: Theme.radius.row
     outline: Theme.faintOutline
-    hoverScale: 1.005
+    hoverScale: Theme.hoverScale.listRow
     shadowed: false
     Accessible.role: Accessible.Grouping
     Accessible.name: timeString + ", " + daysSummary + ", " + profileName
@@ -42,7 +42,7 @@ CardSurface {
 
         IconTile {
             objectName: "scheduleTile"
-            size: 48
+            size: Theme.tileSize.large
             icon: card.profileIcon
             symbolSize: Theme.iconSize.row
             tint: card.isEnabled ? Theme.accent : Theme.grey
@@ -58,12 +58,10 @@ CardSurface {
             RowLayout {
                 spacing: Theme.spacing.snug
 
-                StaticText {
+                TabularText {
                     objectName: "scheduleTime"
                     text: card.timeString
-                    font.family: Theme.font.monospacedBody.family
-                    font.pixelSize: Theme.font.title2.pixelSize
-                    font.weight: Font.Bold
+                    font: Theme.font.title2
                     color: card.isEnabled ? Theme.primaryText : Theme.secondaryText
                 }
 

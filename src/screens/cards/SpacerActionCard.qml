@@ -3,44 +3,48 @@ import QtQuick
 import QtQuick.Layouts
 import Berthwise
 
-// One action of the Spacers screen: a card that is one button and adds one more tile each time.
-PressableCard {
+// One action of the Spacers screen: a row that is one button and adds one more tile each time.
+Pressable {
     id: card
 
     property string title
     property string subtitle
     property string icon
 
-    radius: Theme.radius.banner
-    outline: Theme.faintOutline
-    padding: Theme.spacing.comfortable
-    hoverScale: 1.008
-    shadowed: false
+    implicitWidth: surface.implicitWidth
+    implicitHeight: surface.implicitHeight
+    focusRadius: surface.radius
     Accessible.name: title
     Accessible.description: subtitle
 
-    RowLayout {
-        Layout.fillWidth: true
-        spacing: Theme.spacing.comfortable
+    RowSurface {
+        id: surface
 
-        IconTile {
-            size: 48
-            icon: card.icon
-            tintOpacity: 0.12
-            symbolSize: Theme.font.title2.pixelSize
-        }
+        anchors.fill: parent
 
-        TitleBlock {
+        RowLayout {
             Layout.fillWidth: true
-            title: card.title
-            subtitle: card.subtitle
-            announced: false
-        }
+            spacing: Theme.spacing.comfortable
 
-        SymbolIcon {
-            name: "plus.circle.fill"
-            size: Theme.font.title2.pixelSize
-            color: Theme.tinted(Theme.accent, 0.7)
+            IconTile {
+                size: Theme.tileSize.large
+                icon: card.icon
+                tintOpacity: 0.12
+                symbolSize: Theme.font.title2.pixelSize
+            }
+
+            TitleBlock {
+                Layout.fillWidth: true
+                title: card.title
+                subtitle: card.subtitle
+                announced: false
+            }
+
+            SymbolIcon {
+                name: "plus.circle.fill"
+                size: Theme.font.title2.pixelSize
+                color: Theme.tinted(Theme.accent, 0.7)
+            }
         }
     }
 }

@@ -10,13 +10,17 @@ SheetFrame {
     property string message
 
     destructive: true
-    sheetWidth: 380
+    sheetWidth: Theme.sheet.narrowWidth
+    headerGap: Theme.spacing.small
 
     StaticText {
         objectName: "confirmationMessage"
         Layout.fillWidth: true
-        text: dialog.message
+        // A long unbroken name, such as a backup's file name, moves whole onto a line of its own
+        // rather than breaking at its dots; only a name wider than the line still breaks.
+        text: dialog.message.replace(/\S{20,}/g, name => Array.from(name).join("\u2060"))
         color: Theme.secondaryText
         wrapMode: Text.Wrap
+        Accessible.name: dialog.message
     }
 }

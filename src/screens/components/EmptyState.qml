@@ -13,7 +13,7 @@ ColumnLayout {
     property string text
     property string actionText
     property string actionIcon
-    property real padding: Theme.spacing.empty
+    property real padding: 48
 
     default property alias extra: extraColumn.data
 

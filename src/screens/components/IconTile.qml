@@ -14,7 +14,7 @@ Rectangle {
     property color symbolColor: tint
     property real symbolSize: Theme.iconSize.tile
     property int symbolWeight: Font.Normal
-    property real size: 44
+    property real size: Theme.tileSize.card
 
     implicitWidth: size
     implicitHeight: size

@@ -8,11 +8,8 @@ Pressable {
     id: card
 
     property alias padding: surface.padding
-    property alias radius: surface.radius
-    property alias outline: surface.outline
     property alias spacing: surface.spacing
     property alias hoverScale: surface.hoverScale
-    property alias shadowed: surface.shadowed
     property alias hoverShadowRadius: surface.hoverShadowRadius
     property alias hoverShadowStrength: surface.hoverShadowStrength
     property real minimumHeight: 0
@@ -27,6 +24,6 @@ Pressable {
         id: surface
 
         anchors.fill: parent
-        hoverScale: 1.015
+        hoverScale: Theme.hoverScale.action
     }
 }

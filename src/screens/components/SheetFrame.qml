@@ -21,8 +21,16 @@ T.Dialog {
     property string defaultText: qsTr("OK")
     property bool defaultEnabled: true
     property bool destructive: false
-    property real sheetWidth: 420
-    property real bodyPadding: Theme.spacing.xlarge
+    property real sheetWidth: Theme.sheet.width
+    // Between the header and the body; an alert's message stays close to its title.
+    property real headerGap: Theme.spacing.loose
+    // A sheet with an icon or a close button parts its header and footer from the body by dividers.
+    readonly property bool divided: showsCloseButton || icon !== ""
+    // How far the header and the footer stand in from the sheet's edges, and the body between them.
+    readonly property real regionPadding: divided ? Theme.sheet.regionPadding : Theme.sheet.padding
+    readonly property real bodyPadding: divided ? Theme.sheet.bodyPadding : Theme.sheet.padding
+    readonly property real bodyTopPadding: divided ? bodyPadding : headerGap
+    readonly property real bodyBottomPadding: divided ? bodyPadding : Theme.spacing.loose
     property alias defaultButton: defaultButton
     property alias cancelButton: cancelButton
 
@@ -71,13 +79,16 @@ T.Dialog {
         spacing: 0
 
         RowLayout {
+            objectName: "sheetHeader"
             Layout.fillWidth: true
-            Layout.margins: Theme.spacing.loose
+            Layout.margins: sheet.regionPadding
+            // Without a divider below, the gap to the body is the body's to keep.
+            Layout.bottomMargin: sheet.divided ? sheet.regionPadding : 0
             spacing: Theme.spacing.regular
 
             IconTile {
                 visible: sheet.icon !== ""
-                size: 40
+                size: Theme.tileSize.sheet
                 icon: sheet.icon
                 tint: sheet.iconColor
                 symbolSize: Theme.iconSize.row
@@ -105,7 +116,7 @@ T.Dialog {
 
         Divider {
             Layout.fillWidth: true
-            visible: sheet.showsCloseButton || sheet.icon !== ""
+            visible: sheet.divided
         }
     }
 
@@ -114,7 +125,7 @@ T.Dialog {
     // Built here rather than in place, since the body's column must exist before the sheet's
     // contents are handed to it.
     readonly property Flickable scroller: Flickable {
-        implicitHeight: bodyColumn.implicitHeight + 2 * sheet.bodyPadding
+        implicitHeight: bodyColumn.implicitHeight + sheet.bodyTopPadding + sheet.bodyBottomPadding
         contentWidth: width
         contentHeight: implicitHeight
         clip: true
@@ -131,8 +142,9 @@ T.Dialog {
         ColumnLayout {
             id: bodyColumn
 
+            objectName: "sheetBody"
             x: sheet.bodyPadding
-            y: sheet.bodyPadding
+            y: sheet.bodyTopPadding
             width: parent.width - 2 * sheet.bodyPadding
             spacing: Theme.spacing.loose
         }
@@ -143,12 +155,14 @@ T.Dialog {
 
         Divider {
             Layout.fillWidth: true
-            visible: sheet.showsCloseButton || sheet.icon !== ""
+            visible: sheet.divided
         }
 
         RowLayout {
+            objectName: "sheetFooter"
             Layout.fillWidth: true
-            Layout.margins: Theme.spacing.loose
+            Layout.margins: sheet.regionPadding
+            Layout.topMargin: sheet.divided ? sheet.regionPadding : 0
             spacing: Theme.spacing.regular
 
             Item {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Symbol names used across the screens, drawn with glyphs of the Material Icons font (Apache 2.0,
-// installed by the scripts from Debian's fonts-material-design-icons-iconfont).
+// installed by the scripts from Debian's fonts-material-design-icons-iconfont). Backups are local
+// files, so their symbols are archive boxes, never clouds. The spacers' symbols tell the four
+// spacers apart: filled tiles for the apps section and outlined ones for the right side, three
+// for a standard spacer and two for a small one.
 .pragma library
 
 const fontFamily = "Material Icons"
@@ -17,7 +20,7 @@ const codePoints = {
     "arrow.right.circle.fill": 0xeaaa,
     "arrow.up.left.and.arrow.down.right": 0xf1ce,
     "arrow.up.left.and.down.right.magnifyingglass": 0xe56b,
-    "arrow.up.right": 0xe89e,
+    "arrow.up.right": 0xf1e1,
     "bolt.fill": 0xea0b,
     "briefcase.fill": 0xe8f9,
     "calendar": 0xe935,
@@ -34,10 +37,10 @@ const codePoints = {
     "dock.rectangle": 0xe06c,
     "ellipsis.circle": 0xe5d3,
     "envelope.fill": 0xe158,
-    "externaldrive.badge.checkmark": 0xe8ba,
-    "externaldrive.badge.plus": 0xe864,
-    "externaldrive.badge.xmark": 0xe2c1,
-    "externaldrive.fill": 0xe1db,
+    "externaldrive.badge.checkmark": 0xe149,
+    "externaldrive.badge.plus": 0xe149,
+    "externaldrive.badge.xmark": 0xe1a1,
+    "externaldrive.fill": 0xe149,
     "eye.slash.fill": 0xe8f5,
     "folder.fill": 0xe2c7,
     "gamecontroller.fill": 0xea28,
@@ -57,9 +60,9 @@ const codePoints = {
     "plus.circle.fill": 0xe147,
     "power": 0xe8ac,
     "rectangle.grid.2x2.fill": 0xe9b0,
-    "rectangle.split.2x1": 0xe8ec,
-    "rectangle.split.2x1.fill": 0xe8ec,
-    "rectangle.split.3x1": 0xe8f3,
+    "rectangle.split.2x1": 0xf06d,
+    "rectangle.split.2x1.fill": 0xe8e9,
+    "rectangle.split.3x1": 0xefe8,
     "rectangle.split.3x1.fill": 0xe8f3,
     "safari": 0xe87a,
     "server.rack": 0xe875,
@@ -82,6 +85,13 @@ const codePoints = {
     "xmark.circle.fill": 0xe5c9,
 }
 
+// The font draws some symbols standing up that are named lying down: turned a quarter clockwise.
+const quarterTurned = ["rectangle.split.2x1", "rectangle.split.2x1.fill"]
+
 function glyph(name) {
     return String.fromCodePoint(codePoints[name] ?? 0xe8fd)
+}
+
+function rotation(name) {
+    return quarterTurned.includes(name) ? 90 : 0
 }

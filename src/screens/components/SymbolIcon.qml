@@ -10,6 +10,7 @@ Text {
     text: SymbolGlyphs.glyph(name)
     font.family: SymbolGlyphs.fontFamily
     font.pixelSize: size
+    rotation: SymbolGlyphs.rotation(name)
     horizontalAlignment: Text.AlignHCenter
     verticalAlignment: Text.AlignVCenter
     Accessible.ignored: true

@@ -13,14 +13,18 @@ ColumnLayout {
     property font subtitleFont: Theme.font.subheadline
     property color titleColor: Theme.primaryText
     property color subtitleColor: Theme.secondaryText
+    // Room kept free at the title's trailing end, for a button that stands beside the title alone.
+    property real titleInset: 0
     // Off where the control around the texts already carries them as its name and description.
     property bool announced: true
 
-    spacing: Theme.spacing.hairline
+    // The subtitle belongs to the title above it, closer than to anything else.
+    spacing: 2
 
     StaticText {
         objectName: "titleText"
         Layout.fillWidth: true
+        Layout.rightMargin: block.titleInset
         text: block.title
         font: block.titleFont
         color: block.titleColor

@@ -56,16 +56,17 @@ Rectangle {
             id: stage
 
             Layout.fillWidth: true
-            // Room above the row for a magnified tile, kept even while magnification is off so that
-            // switching it does not move the screen below.
-            implicitHeight: dock.height + preview.tileSize * 0.4
+            // Room above the row for a magnified tile and below it for the auto-hide caption, kept
+            // while either is off so that switching them does not move the screen below.
+            implicitHeight: preview.tileSize * 0.4 + dock.height + Theme.spacing.tight + autoHideCaption.implicitHeight
 
             Rectangle {
                 id: dock
 
                 objectName: "dockRow"
                 anchors.horizontalCenter: parent.horizontalCenter
-                anchors.bottom: parent.bottom
+                anchors.bottom: autoHideCaption.top
+                anchors.bottomMargin: Theme.spacing.tight
                 width: tileRow.implicitWidth + 2 * Theme.spacing.comfortable
                 height: preview.tileSize + 2 * Theme.spacing.snug
                 radius: Theme.radius.panel
@@ -174,11 +175,12 @@ Rectangle {
             }
 
             StaticText {
+                id: autoHideCaption
+
                 visible: preview.autoHide
                 objectName: "autoHideCaption"
                 anchors.horizontalCenter: dock.horizontalCenter
-                anchors.bottom: dock.bottom
-                anchors.bottomMargin: -Theme.spacing.loose
+                anchors.bottom: parent.bottom
                 text: qsTr("Auto-hide on")
                 font: Theme.font.caption2
                 color: Theme.secondaryText

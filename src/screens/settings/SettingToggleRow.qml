@@ -4,7 +4,7 @@ import QtQuick.Layouts
 import Berthwise
 
 // A setting that is either on or off: its icon, title and explanation, and a switch.
-CardSurface {
+RowSurface {
     id: row
 
     property string title
@@ -15,12 +15,6 @@ CardSurface {
     property bool isOn
 
     signal change(bool isOn)
-
-    radius: Theme.radius.banner
-    outline: Theme.faintOutline
-    padding: Theme.spacing.comfortable
-    hoverScale: 1.008
-    shadowed: false
 
     RowLayout {
         Layout.fillWidth: true

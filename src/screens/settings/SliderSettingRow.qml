@@ -5,7 +5,7 @@ import QtQuick.Layouts
 import Berthwise
 
 // A numeric setting: its icon, title, explanation and current value above a slider.
-CardSurface {
+RowSurface {
     id: row
 
     property string title
@@ -37,11 +37,9 @@ CardSurface {
         row.commit();
     }
 
-    radius: Theme.radius.banner
-    outline: Theme.faintOutline
-    padding: Theme.spacing.comfortable
     spacing: Theme.spacing.snug
-    shadowed: false
+    // Held still: a row that grew under the pointer would move the slider's track under the drag.
+    hoverScale: 1
 
     RowLayout {
         Layout.fillWidth: true

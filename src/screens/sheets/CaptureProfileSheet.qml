@@ -31,8 +31,6 @@ SheetFrame {
     title: qsTr("New Profile")
     caption: qsTr("Capture your current Dock settings as a reusable profile.")
     defaultText: qsTr("Capture")
-    sheetWidth: 420
-    bodyPadding: Theme.spacing.section
 
     // Each capture starts from a blank sheet, whatever the last one left in it.
     onAboutToShow: {
@@ -105,8 +103,8 @@ SheetFrame {
 
                         objectName: "icon_" + cell.modelData.symbol
                         anchors.horizontalCenter: parent.horizontalCenter
-                        width: 44
-                        height: 44
+                        width: Theme.tileSize.card
+                        height: Theme.tileSize.card
                         group: iconChoice
                         value: cell.modelData.symbol
                         Accessible.name: cell.modelData.label

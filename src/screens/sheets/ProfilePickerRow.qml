@@ -30,7 +30,7 @@ ChoiceButton {
         spacing: Theme.spacing.snug
 
         IconTile {
-            size: 32
+            size: Theme.tileSize.row
             radius: Theme.radius.small
             icon: row.icon
             symbolSize: Theme.iconSize.body

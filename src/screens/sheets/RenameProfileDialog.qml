@@ -19,7 +19,7 @@ SheetFrame {
 
     title: qsTr("Rename Profile")
     defaultText: qsTr("Save")
-    sheetWidth: 380
+    sheetWidth: Theme.sheet.narrowWidth
 
     onOpened: {
         nameField.selectAll();

@@ -51,7 +51,7 @@ SheetFrame {
         }
     }
 
-    sheetWidth: 460
+    sheetWidth: Theme.sheet.wideWidth
     icon: "clock.badge.checkmark"
     title: isAdding ? qsTr("New Schedule") : qsTr("Edit Schedule")
     caption: qsTr("Choose a profile, time, and days")
@@ -120,7 +120,7 @@ SheetFrame {
             id: profileRows
 
             // A picker row's height: its 32-point tile and the padding around it.
-            readonly property real rowHeight: 32 + 2 * Theme.spacing.regular
+            readonly property real rowHeight: Theme.tileSize.row + 2 * Theme.spacing.regular
 
             objectName: "profileRows"
             Layout.fillWidth: true
