@@ -5,7 +5,6 @@
 #include "platform/Platform.h"
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -116,31 +115,6 @@ private Q_SLOTS:
             QCOMPARE(exported.err.isEmpty(), domainExists);
             QCOMPARE(content(target).startsWith("bplist00"), domainExists);
         }
-    }
-
-    void appendsSpacersAndStacks() {
-        for (const QString& section : {u"persistent-apps"_s, u"persistent-others"_s}) {
-            for (const QString& tile : {u"spacer-tile"_s, u"small-spacer-tile"_s})
-                QCOMPARE(writeKey({section, u"-array-add"_s, uR"({"tile-type"="%1";})"_s.arg(tile)}), 0);
-        }
-        const QString recents =
-            u"{\n  \"tile-data\" = {\n    \"list-type\" = 4;\n  };\n  \"tile-type\" = \"recents-tile\";\n}"_s;
-        QCOMPARE(writeKey({u"persistent-others"_s, u"-array-add"_s, recents}), 0);
-
-        const QByteArray spacers("    {\n        \"tile-type\" = \"spacer-tile\";\n    },\n"
-                                 "    {\n        \"tile-type\" = \"small-spacer-tile\";\n    }");
-        QCOMPARE(defaults({u"read"_s, dock, u"persistent-apps"_s}).out, "(\n" + spacers + "\n)\n");
-        QCOMPARE(defaults({u"read"_s, dock, u"persistent-others"_s}).out,
-                 "(\n" + spacers +
-                     ",\n    {\n        \"tile-data\" = {\n            \"list-type\" = 4;\n        };\n"
-                     "        \"tile-type\" = \"recents-tile\";\n    }\n)\n");
-
-        // Printed, 4 looks the same either way; the exported property list shows it is a string.
-        const Run xml = defaults({u"export"_s, dock, u"-"_s});
-        QVERIFY(xml.out.startsWith("<?xml"));
-        QVERIFY(QRegularExpression(u"<key>list-type</key>\\s*<string>4</string>"_s)
-                    .match(QString::fromUtf8(xml.out))
-                    .hasMatch());
     }
 
     // The setup overwrites a real with an integer, so the printed domain also shows that a write
