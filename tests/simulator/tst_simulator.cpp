@@ -186,40 +186,6 @@ private Q_SLOTS:
         QCOMPARE(defaults({u"read"_s, dock}).out, printed);
     }
 
-    // A domain file written by something else may hold text that could be neither printed nor
-    // exported unchanged, nor written back unaltered with a change: every command that reads the domain
-    // refuses it in the same words and leaves the file as it was, and an import over it mends it.
-    void refusesADomainHoldingTextItCannotKeep_data() {
-        QTest::addColumn<QString>("file");
-        for (const char* file : {"key-not-utf8", "string-not-utf8", "key-with-nul", "string-with-nul"})
-            QTest::newRow(file) << u"%1/%2.plist"_s.arg(testData, file);
-    }
-
-    void refusesADomainHoldingTextItCannotKeep() {
-        QFETCH(QString, file);
-        const QByteArray held = content(file);
-        TestFiles::write(domainFile(app), held);
-        const QString exported = m_home->path() + u"/exported.plist"_s;
-        QByteArray refusal;
-        for (const QStringList& arguments :
-             {QStringList{u"read"_s, app, u"label"_s}, QStringList{u"export"_s, app, exported},
-              QStringList{u"write"_s, app, u"other"_s, u"1"_s}, QStringList{u"delete"_s, app, u"label"_s}}) {
-            const Run run = defaults(arguments);
-            QCOMPARE(run.exitCode, 1);
-            QCOMPARE(run.out, QByteArray());
-            if (refusal.isEmpty())
-                refusal = run.err;
-            QCOMPARE(run.err, refusal);
-            QCOMPARE(content(domainFile(app)), held);
-        }
-        QVERIFY2(refusal.startsWith("The domain com.example.app cannot be used: it holds text"), refusal);
-        QVERIFY(!QFileInfo::exists(exported));
-
-        QCOMPARE(defaults({u"export"_s, dock, exported}).exitCode, 0);
-        QCOMPARE(defaults({u"import"_s, app, exported}).exitCode, 0);
-        QCOMPARE(defaults({u"read"_s, app, u"tilesize"_s}).out, QByteArray("48\n"));
-    }
-
     // Like the real Dock, the restarted one writes its first layout when it finds no preferences,
     // and leaves any file it finds alone, even one it cannot read.
     void killallRelaunchesTheDock_data() {
@@ -259,8 +225,6 @@ private Q_SLOTS:
                                   << u"~/Elsewhere/Dock"_s;
         QTest::newRow("relative explicit")
             << QByteArray("Elsewhere") << QByteArray("~/data") << u"~/data/Berthwise/SimulatedDock"_s;
-        QTest::newRow("relative data home")
-            << QByteArray() << QByteArray("data") << u"~/.local/share/Berthwise/SimulatedDock"_s;
     }
 
     void appAndToolsAgreeOnTheFolder() {
