@@ -131,8 +131,6 @@ private Q_SLOTS:
 
     void itemsStartTheirOperations_data() {
         columns<QStringList, QString>("path", "status");
-        QTest::newRow("profile") << QStringList{u"Apply Profile"_s, u"Evening"_s}
-                                 << u"Profile 'Evening' applied."_s;
         QTest::newRow("preset") << QStringList{u"Apply Preset"_s, u"Developer Mode"_s}
                                 << u"'Developer Mode' applied."_s;
         QTest::newRow("add spacer") << QStringList{u"Add Spacer"_s}

@@ -117,13 +117,7 @@ private Q_SLOTS:
             << u"autohide-delay=0 autohide-time-modifier=0.5"_s << QByteArray() << C();
         QTest::newRow("fast: delay 0.1")
             << u"autohide-delay=0.1 autohide-time-modifier=0"_s << QByteArray() << C();
-        QTest::newRow("fast: delay alone") << u"autohide-delay=0"_s << QByteArray() << C();
         QTest::newRow("not a property list") << QString() << QByteArray("tilesize = 30") << C();
-        QTest::newRow("array at the top")
-            << QString()
-            << QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><array><integer>36</integer>"
-                          "</array></plist>")
-            << C();
         QTest::newRow("boolean from the integer 2")
             << QString() << xmlDictionary("<key>magnification</key><integer>2</integer>")
             << C{{.magnification = true}};
@@ -132,11 +126,6 @@ private Q_SLOTS:
             << xmlDictionary("<key>autohide-delay</key><integer>0</integer>"
                              "<key>autohide-time-modifier</key><integer>0</integer>")
             << C{{.fastAutoHide = true}};
-        QTest::newRow("orientation as a number")
-            << QString()
-            << xmlDictionary(
-                   "<key>orientation</key><integer>1</integer><key>tilesize</key><integer>30</integer>")
-            << C{{.dockSize = 30}};
     }
 
     void readersKeepTheDefaultsForWhatTheyCannotUse() {

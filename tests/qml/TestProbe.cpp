@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QJSEngine>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -31,8 +30,7 @@ const QString minimalDockPreferences = u"<plist version=\"1.0\"><dict/></plist>\
 } // namespace
 
 TestProbe::TestProbe(QQmlEngine& engine)
-    : m_viewModel(m_home.recordingPlatform(), &TestProbe::now)
-    , m_startPalette(QGuiApplication::palette()) {
+    : m_viewModel(m_home.recordingPlatform(), &TestProbe::now) {
     engine.addImportPath(u"qrc:/qt/qml"_s);
     DockViewModelSingleton::setInstance(&m_viewModel);
     currentProbe = this;
@@ -49,7 +47,6 @@ TestProbe::~TestProbe() {
     waitUntilIdle();
     DockViewModelSingleton::setInstance(nullptr);
     currentProbe = nullptr;
-    QGuiApplication::setPalette(m_startPalette);
 }
 
 TestProbe* TestProbe::create(QQmlEngine* /*engine*/, QJSEngine* /*scriptEngine*/) {
@@ -183,13 +180,3 @@ QDateTime TestProbe::now() {
     return pinnedNow.isValid() ? pinnedNow : QDateTime::currentDateTime();
 }
 
-void TestProbe::useDarkPalette(bool dark) const {
-    QPalette palette = m_startPalette;
-    if (dark) {
-        palette.setColor(QPalette::Window, QColor(0x20, 0x20, 0x22));
-        palette.setColor(QPalette::WindowText, QColor(0xf0, 0xf0, 0xf2));
-        palette.setColor(QPalette::Base, QColor(0x1c, 0x1c, 0x1e));
-        palette.setColor(QPalette::Text, QColor(0xf0, 0xf0, 0xf2));
-    }
-    QGuiApplication::setPalette(palette);
-}

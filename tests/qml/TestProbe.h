@@ -6,7 +6,6 @@
 
 #include <QDateTime>
 #include <QObject>
-#include <QPalette>
 #include <QQuickItem>
 #include <QStringList>
 #include <QUrl>
@@ -79,9 +78,6 @@ public:
     // The time the view model's schedule runner sees: the real one, except inside checkSchedulesAt.
     [[nodiscard]] static QDateTime now();
 
-    // Gives the application a dark palette, as a system switching to its dark appearance does, or
-    // puts back the one it started with.
-    Q_INVOKABLE void useDarkPalette(bool dark) const;
 
 private:
     [[nodiscard]] const Platform& platform() const;
@@ -89,5 +85,4 @@ private:
     TestHome m_home;
     DockViewModel m_viewModel;
     QStringList m_openedAddresses;
-    QPalette m_startPalette;
 };

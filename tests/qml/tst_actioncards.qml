@@ -56,8 +56,6 @@ ScreenTestCase {
               turnedOn: ["isAutoHideEnabled", "fastAutoHide"], alreadyOn: true,
               scripts: [written("autohide -bool true"),
                         written("autohide-delay -float 0", "autohide-time-modifier -float 0.2")] },
-            { tag: "Dim Hidden Apps pressed by a screen reader", screen: "dashboard", card: "quickAction_dimHiddenApps",
-              way: "Press", status: updated, turnedOn: ["dimHiddenApps"], scripts: [written("showhidden -bool true")] },
             { tag: "Add Spacer clicked", screen: "dashboard", card: "quickAction_addSpacer", way: "click",
               status: "Standard spacer added to Apps Section.", scripts: [spacer("persistent-apps", "spacer-tile")] },
             { tag: "Backup Dock pressed by a screen reader", screen: "dashboard", card: "quickAction_backupDock",
@@ -65,9 +63,6 @@ ScreenTestCase {
             { tag: "Developer Mode clicked", screen: "dashboard", card: "quickAction_developerMode", way: "click",
               status: "'Developer Mode' applied.", mentions: "orientation -string left", after: { dockPosition: "left" },
               backups: 1 },
-            { tag: "Standard Spacer clicked", screen: "spacers", card: "spacerCard_standardAppsSpacer",
-              title: "Standard Spacer", way: "click", scripts: [spacer("persistent-apps", "spacer-tile")],
-              status: "Standard spacer added to Apps Section." },
             { tag: "Small Spacer pressed by a screen reader", screen: "spacers", card: "spacerCard_smallAppsSpacer",
               way: "Press", scripts: [spacer("persistent-apps", "small-spacer-tile")],
               status: "Small spacer added to Apps Section." },
@@ -78,9 +73,6 @@ ScreenTestCase {
               title: "Small Right Spacer", way: "click", times: 2,
               scripts: Array(2).fill(spacer("persistent-others", "small-spacer-tile")),
               status: "Small spacer added to Right Side." },
-            { tag: "Recent Applications pressed by a screen reader", screen: "spacers",
-              card: "spacerCard_recentApplications", way: "Press", scripts: [stack(1)],
-              status: "Recent Applications stack added." },
             { tag: "Recent Documents by the Return key", screen: "spacers", card: "spacerCard_recentDocuments",
               way: Qt.Key_Return, scripts: [stack(2)], status: "Recent Documents stack added." },
             { tag: "Recent Servers clicked", screen: "spacers", card: "spacerCard_recentServers", title: "Recent Servers",
@@ -133,41 +125,5 @@ ScreenTestCase {
         mouseClick(found, found.width / 2, Theme.spacing.card + 8);
         verify(!DockViewModel.isWorking);
         compare(TestProbe.recordedScripts(), []);
-    }
-
-    // The accent follows the icon, with blue for any icon not named; the badges say what the preset
-    // sets, auto-hide only when it turns it on.
-    function test_presetCardShowsItsPreset_data() {
-        return table(["tag", "name", "tint", "badges"], [
-            ["sparkles", "Clean Minimal", Theme.blue, ["Size 42px", "Bottom"]],
-            ["terminal", "Developer Mode", Theme.green, ["Size 38px", "Left", "Auto-hide"]],
-            ["bolt.fill", "Full Power", Theme.orange, ["Size 60px", "Bottom"]]
-        ]);
-    }
-
-    function test_presetCardShowsItsPreset(data) {
-        const found = card("presets", "presetCard_" + data.name);
-        compare(TestProbe.accessibleName(found), data.name);
-        const badges = Array.from(child(found, "presetBadges").children).filter(item => item.label !== undefined);
-        compare(badges.map(badge => badge.label), data.badges);
-        const tints = [child(found, "presetIconTile").tint, child(found, "applyPresetButton").tint]
-                .concat(badges.map(badge => badge.tint));
-        for (const tint of tints)
-            verify(Qt.colorEqual(tint, data.tint), tint + " is not " + data.tint);
-    }
-
-    // The screen at the narrowest window: the closing note is longer than a line, and must wrap
-    // rather than widen the column and push the cards past the window's edge.
-    function test_longNoteWrapsInsideTheColumn() {
-        const screen = show(spacersComponent);
-        screen.width = 760;
-        const target = child(screen, "spacerCard_recentServers");
-        const banner = child(screen, "spacersBanner");
-        for (const item of [target.parent.parent, target.parent, banner.parent])
-            settled(item);
-        const column = screen.width - 2 * screen.padding;
-        compare(target.width, column);
-        compare(banner.width, column);
-        verify(child(banner, "infoBannerMessage").lineCount > 1);
     }
 }

@@ -56,10 +56,6 @@ ScreenTestCase {
         ConfirmationDialog { title: "Restore this backup?"; message: "Your current Dock will be replaced with: a"; defaultText: "Restore" }
     }
 
-    function cleanup() {
-        TestProbe.useDarkPalette(false);
-    }
-
     // A disabled card ignores every way of pressing it; an enabled one runs once for each. Keys
     // cannot reach a disabled card, since it takes no focus.
     function test_pressableCardActsOncePerPress_data() {
@@ -197,26 +193,5 @@ ScreenTestCase {
         compare([footer.left, footer.right, footer.bottom], [data.footer, data.footer, data.footer]);
         const button = sheet.defaultButton;
         compare(popup.width - button.mapToItem(popup, button.width, 0).x, data.footer);
-    }
-
-    // Text must stay readable on the window in both palettes, and an accent must keep naming the
-    // same colour.
-    function test_themeFollowsTheApplicationPalette() {
-        verify(!Theme.isDark);
-        // Copies: a colour read from a property follows the property.
-        const light = { window: String(Theme.windowBackground), blueHue: Theme.blue.hslHue, redHue: Theme.red.hslHue };
-        verify(Theme.primaryText.hslLightness < Theme.windowBackground.hslLightness);
-
-        TestProbe.useDarkPalette(true);
-        tryVerify(() => Theme.isDark);
-        verify(String(Theme.windowBackground) !== light.window);
-        verify(Theme.primaryText.hslLightness > Theme.windowBackground.hslLightness);
-        verify(Theme.secondaryText.hslLightness > Theme.windowBackground.hslLightness);
-        verify(Math.abs(Theme.blue.hslHue - light.blueHue) < 0.02);
-        verify(Math.abs(Theme.red.hslHue - light.redHue) < 0.02);
-
-        TestProbe.useDarkPalette(false);
-        tryVerify(() => !Theme.isDark);
-        compare(String(Theme.windowBackground), light.window);
     }
 }

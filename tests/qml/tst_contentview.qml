@@ -13,21 +13,6 @@ ScreenTestCase {
     Component { id: contentComponent; ContentView {} }
     Component { id: windowComponent; Main {} }
 
-    Component {
-        id: spinnerComponent
-        Rectangle {
-            property alias spinner: spinner
-            width: 32
-            height: 32
-            color: Theme.barMaterial
-            ActivitySpinner { id: spinner; anchors.centerIn: parent }
-        }
-    }
-
-    function cleanup() {
-        TestProbe.useDarkPalette(false)
-    }
-
     // Runs before any test function, while nothing has been done yet.
     function initTestCase() {
         const content = show(contentComponent, "sidebarList")
@@ -130,33 +115,6 @@ ScreenTestCase {
         keyClick(Qt.Key_Backtab)
         verify(list.activeFocus)
         compare(ringed(), ["behavior"])
-    }
-
-    // The spinner must show at the status bar's size in either palette, and go once work ends.
-    function test_spinnerIsDrawn() {
-        for (const dark of [false, true]) {
-            TestProbe.useDarkPalette(dark)
-            const holder = createTemporaryObject(spinnerComponent, testCase)
-            const spinner = holder.spinner
-            compare(spinner.width, 16)
-            verify(!spinner.visible)
-            spinner.running = true
-            tryCompare(spinner, "opacity", 1)
-            const image = grabImage(holder)
-            const background = image.pixel(0, 0)
-            let drawn = 0
-            for (let x = 8; x < 24; ++x) {
-                for (let y = 8; y < 24; ++y) {
-                    const pixel = image.pixel(x, y)
-                    if (Math.abs(pixel.r - background.r) + Math.abs(pixel.g - background.g)
-                            + Math.abs(pixel.b - background.b) > 0.3)
-                        ++drawn
-                }
-            }
-            verify(drawn >= 10, drawn + " pixels stand out, dark: " + dark)
-            spinner.running = false
-            tryCompare(spinner, "visible", false)
-        }
     }
 
     // While an operation runs the status bar and the Dashboard say so; a failure shows in red, and

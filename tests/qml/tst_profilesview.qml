@@ -249,43 +249,4 @@ ScreenTestCase {
         for (const key of Object.keys(exported).filter(key => key !== "id" && key !== "createdAt"))
             compare(imported[key], exported[key], key)
     }
-
-    // A file that is no profile is reported and changes nothing, neither the list nor either file.
-    function test_importRefusesWhatIsNoProfile_data() {
-        return [
-            { tag: "a copy of the profiles file", way: "Press", text: JSON.stringify([profile(workId, "Copy")]) },
-            { tag: "not JSON", way: "click", text: "Work, left, 48" }
-        ]
-    }
-
-    function test_importRefusesWhatIsNoProfile(data) {
-        const view = show(viewComponent)
-        const source = TestProbe.homeFile("import.json")
-        TestProbe.writeFile(source, data.text)
-        const storedBefore = TestProbe.fileText(TestProbe.profilesFile())
-        importFile(view, source, data.way)
-        compare(TestProbe.fileText(source), data.text)
-        compare(DockViewModel.statusMessage, "Something went wrong.")
-        verify(DockViewModel.lastError !== "")
-        compare(DockViewModel.profiles.count, 2)
-        compare(TestProbe.fileText(TestProbe.profilesFile()), storedBefore)
-    }
-
-    // Rows change in place: renaming one profile leaves the other's card, hover and focus alone.
-    function test_cardsSurviveARenameOfAnother() {
-        const view = show(viewComponent)
-        const work = child(view, "profileCard_Work")
-        const home = child(view, "profileCard_Home")
-        mouseMove(work, work.width / 2, work.height / 2)
-        tryVerify(() => work.isHovered)
-        const menuButton = child(work, "profileMenu")
-        menuButton.forceActiveFocus(Qt.TabFocusReason)
-
-        DockViewModel.renameProfile(homeId, "House")
-        idle()
-        verify(child(view, "profileCard_Work") === work)
-        verify(child(view, "profileCard_House") === home)
-        compare(child(home, "titleText").text, "House")
-        verify(work.isHovered && menuButton.activeFocus)
-    }
 }

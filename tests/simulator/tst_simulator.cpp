@@ -5,7 +5,6 @@
 #include "platform/Platform.h"
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -118,31 +117,6 @@ private Q_SLOTS:
         }
     }
 
-    void appendsSpacersAndStacks() {
-        for (const QString& section : {u"persistent-apps"_s, u"persistent-others"_s}) {
-            for (const QString& tile : {u"spacer-tile"_s, u"small-spacer-tile"_s})
-                QCOMPARE(writeKey({section, u"-array-add"_s, uR"({"tile-type"="%1";})"_s.arg(tile)}), 0);
-        }
-        const QString recents =
-            u"{\n  \"tile-data\" = {\n    \"list-type\" = 4;\n  };\n  \"tile-type\" = \"recents-tile\";\n}"_s;
-        QCOMPARE(writeKey({u"persistent-others"_s, u"-array-add"_s, recents}), 0);
-
-        const QByteArray spacers("    {\n        \"tile-type\" = \"spacer-tile\";\n    },\n"
-                                 "    {\n        \"tile-type\" = \"small-spacer-tile\";\n    }");
-        QCOMPARE(defaults({u"read"_s, dock, u"persistent-apps"_s}).out, "(\n" + spacers + "\n)\n");
-        QCOMPARE(defaults({u"read"_s, dock, u"persistent-others"_s}).out,
-                 "(\n" + spacers +
-                     ",\n    {\n        \"tile-data\" = {\n            \"list-type\" = 4;\n        };\n"
-                     "        \"tile-type\" = \"recents-tile\";\n    }\n)\n");
-
-        // Printed, 4 looks the same either way; the exported property list shows it is a string.
-        const Run xml = defaults({u"export"_s, dock, u"-"_s});
-        QVERIFY(xml.out.startsWith("<?xml"));
-        QVERIFY(QRegularExpression(u"<key>list-type</key>\\s*<string>4</string>"_s)
-                    .match(QString::fromUtf8(xml.out))
-                    .hasMatch());
-    }
-
     // The setup overwrites a real with an integer, so the printed domain also shows that a write
     // replaces a value of another type.
     void overwritesAndDeletes_data() {
@@ -173,30 +147,9 @@ private Q_SLOTS:
             QCOMPARE(content(domainFile(app)), before);
     }
 
-    // The file to import is another domain's export, in either format.
-    void importReplacesTheDomain() {
-        const QString other = u"com.example.other"_s;
-        QCOMPARE(defaults({u"write"_s, other, u"tilesize"_s, u"-int"_s, u"64"_s}).exitCode, 0);
-        QCOMPARE(defaults({u"write"_s, other, u"orientation"_s, u"left"_s}).exitCode, 0);
-        const QString file = m_home->path() + u"/layout.plist"_s;
-        for (const bool binary : {true, false}) {
-            if (binary)
-                QCOMPARE(defaults({u"export"_s, other, file}).exitCode, 0);
-            else
-                TestFiles::write(file, defaults({u"export"_s, other, u"-"_s}).out);
-            QCOMPARE(writeKey({u"autohide"_s, u"-bool"_s, u"yes"_s}), 0);
-
-            QCOMPARE(defaults({u"import"_s, dock, file}).exitCode, 0);
-            QCOMPARE(defaults({u"read"_s, dock}).out,
-                     QByteArray("{\n    orientation = left;\n    tilesize = 64;\n}\n"));
-            QVERIFY(content(domainFile()).startsWith("bplist00"));
-        }
-    }
-
-    // Text a domain file could not keep, or the printer could not show, would cost every setting in
-    // the domain at the next read, and a file nesting or expanding without bound would bring the
-    // tool down; each is refused, like any other bad input, and the domain stays as it was, byte for
-    // byte. The arguments go through a shell, since text that is not UTF-8 cannot pass through QString.
+    // Bad input is refused with a message and the domain stays as it was, byte for byte. Text the
+    // domain could not keep and files nesting or expanding without bound are the fuzz target's
+    // regressions, which hold the same promise. The arguments go through a shell, as the app's do.
     void refusesBadInputWithoutTouchingTheDomain_data() {
         columns<QString, int>("arguments", "exitCode");
         const auto write = [](const char* name, const QString& keyAndValue, int exitCode = 1) {
@@ -206,23 +159,14 @@ private Q_SLOTS:
             write(name, u"persistent-apps -array-add "_s + values);
         };
         addToApps("unterminated quote", u"'{\"tile-type\"=\"spacer-tile;}'"_s);
-        addToApps("missing semicolon", uR"('{"tile-type"="spacer-tile"}')"_s);
         addToApps("trailing garbage", uR"('{"tile-type"="spacer-tile";} x')"_s);
         addToApps("hostile nesting", uR"sh("$(printf '%100000s' | tr ' ' '(')")sh"_s);
         addToApps("second bad value of several", uR"('{"tile-type"="spacer-tile";}' '{a=b}')"_s);
-        write("array without commas", u"list '(a b)'"_s);
         write("int abc", u"tilesize -int abc"_s);
         write("bool maybe", u"autohide -bool maybe"_s);
         write("unknown type flag", u"autohide -number 1"_s, 64);
-        write("flag without value", u"autohide -bool"_s, 64);
         write("array-add onto a string", uR"(orientation -array-add '{"tile-type"="spacer-tile";}')"_s);
-        write("string not UTF-8", uR"sh(label -string "$(printf '\377')")sh"_s);
-        write("key not UTF-8", uR"sh("$(printf '\303(')" -int 1)sh"_s);
-        write("quoted text not UTF-8", uR"sh(list "$(printf '("\351t\351")')")sh"_s);
-        write("NUL escape", uR"sh(list '("a\000b")')sh"_s);
-        write("unpaired surrogate", uR"sh(list '("\Ud800")')sh"_s);
-        for (const char* file : {"array", "garbage", "string-not-utf8", "string-with-nul", "key-with-nul",
-                                 "nested-600-levels", "expands-exponentially"})
+        for (const char* file : {"array", "garbage"})
             QTest::addRow("import %s", file)
                 << u"import com.apple.dock %1/%2.plist"_s.arg(testData, file) << 1;
     }
@@ -240,80 +184,6 @@ private Q_SLOTS:
         QVERIFY(!run.err.isEmpty());
         QCOMPARE(content(domainFile()), before);
         QCOMPARE(defaults({u"read"_s, dock}).out, printed);
-    }
-
-    // A domain file written by something else may hold text that could be neither printed nor
-    // exported unchanged, nor written back unaltered with a change: every command that reads the domain
-    // refuses it in the same words and leaves the file as it was, and an import over it mends it.
-    void refusesADomainHoldingTextItCannotKeep_data() {
-        QTest::addColumn<QString>("file");
-        for (const char* file : {"key-not-utf8", "string-not-utf8", "key-with-nul", "string-with-nul"})
-            QTest::newRow(file) << u"%1/%2.plist"_s.arg(testData, file);
-    }
-
-    void refusesADomainHoldingTextItCannotKeep() {
-        QFETCH(QString, file);
-        const QByteArray held = content(file);
-        TestFiles::write(domainFile(app), held);
-        const QString exported = m_home->path() + u"/exported.plist"_s;
-        QByteArray refusal;
-        for (const QStringList& arguments :
-             {QStringList{u"read"_s, app}, QStringList{u"read"_s, app, u"label"_s},
-              QStringList{u"read-type"_s, app, u"label"_s}, QStringList{u"export"_s, app, exported},
-              QStringList{u"export"_s, app, u"-"_s}, QStringList{u"write"_s, app, u"other"_s, u"1"_s},
-              QStringList{u"delete"_s, app, u"label"_s}}) {
-            const Run run = defaults(arguments);
-            QCOMPARE(run.exitCode, 1);
-            QCOMPARE(run.out, QByteArray());
-            if (refusal.isEmpty())
-                refusal = run.err;
-            QCOMPARE(run.err, refusal);
-            QCOMPARE(content(domainFile(app)), held);
-        }
-        QVERIFY2(refusal.startsWith("The domain com.example.app cannot be used: it holds text"), refusal);
-        QVERIFY(!QFileInfo::exists(exported));
-
-        QCOMPARE(defaults({u"export"_s, dock, exported}).exitCode, 0);
-        QCOMPARE(defaults({u"import"_s, app, exported}).exitCode, 0);
-        QCOMPARE(defaults({u"read"_s, app, u"tilesize"_s}).out, QByteArray("48\n"));
-    }
-
-    // As on macOS, the tools and the restarted Dock see a domain through the preferences cache: a file
-    // replaced or deleted behind its back is not seen while the cache holds the domain, and the next
-    // change writes the cached values back over it. Only dropping the cache shows the file.
-    void readsThroughTheCache_data() {
-        QTest::addColumn<bool>("replaced");
-        QTest::newRow("file replaced") << true;
-        QTest::newRow("file deleted") << false;
-    }
-
-    void readsThroughTheCache() {
-        QFETCH(bool, replaced);
-        QCOMPARE(writeTo(app, {u"tilesize"_s, u"-int"_s, u"64"_s}), 0);
-        const QByteArray other = content(domainFile(app));
-        const auto changeBehindItsBack = [&] {
-            if (replaced)
-                TestFiles::write(domainFile(), other);
-            else
-                QFile::remove(domainFile());
-        };
-        const auto tileSize = [] { return defaults({u"read"_s, dock, u"tilesize"_s}).out; };
-        QCOMPARE(writeKey({u"tilesize"_s, u"-int"_s, u"30"_s}), 0);
-        const QByteArray cached = content(domainFile());
-
-        changeBehindItsBack();
-        QCOMPARE(tileSize(), QByteArray("30\n"));
-        QVERIFY(defaults({u"export"_s, dock, u"-"_s}).out.contains("<integer>30</integer>"));
-        QCOMPARE(runTool(killallTool, {u"Dock"_s}).exitCode, 0);
-        QCOMPARE(content(m_home->path() + u"/SimulatedDock/Dock.running.plist"_s), cached);
-
-        QCOMPARE(writeKey({u"autohide"_s, u"-bool"_s, u"yes"_s}), 0);
-        QCOMPARE(runTool(killallTool, {u"cfprefsd"_s}).exitCode, 0);
-        QCOMPARE(tileSize(), QByteArray("30\n"));
-
-        changeBehindItsBack();
-        QCOMPARE(runTool(killallTool, {u"cfprefsd"_s}).exitCode, 0);
-        QCOMPARE(tileSize(), replaced ? QByteArray("64\n") : QByteArray());
     }
 
     // Like the real Dock, the restarted one writes its first layout when it finds no preferences,
@@ -347,26 +217,6 @@ private Q_SLOTS:
                 "    \"persistent-others\" = (\n    );\n    \"show-recents\" = 1;\n    tilesize = 48;\n}\n"));
     }
 
-    // The count is rewritten in place: a shorter count must not keep the tail of a longer one.
-    void killallCountsOnFromWhatItFinds_data() {
-        columns<QByteArray, QByteArray>("found", "written");
-        QTest::newRow("nothing yet") << QByteArray() << QByteArray("1");
-        QTest::newRow("one more digit") << QByteArray("9") << QByteArray("10");
-        QTest::newRow("trailing newline") << QByteArray("41\n") << QByteArray("42");
-        QTest::newRow("longer garbage") << QByteArray("123456789012345678901234x") << QByteArray("1");
-    }
-
-    void killallCountsOnFromWhatItFinds() {
-        QFETCH(QByteArray, found);
-        const QString counter = m_home->path() + u"/SimulatedDock/Dock.restarts"_s;
-        QCOMPARE(writeKey({u"tilesize"_s, u"-int"_s, u"48"_s}), 0);
-        if (!found.isEmpty())
-            TestFiles::write(counter, found);
-
-        QCOMPARE(runTool(killallTool, {u"Dock"_s}).exitCode, 0);
-        QTEST(content(counter), "written");
-    }
-
     // The app and the tools it starts must find the simulated Dock in the same folder, whatever the
     // environment says; only absolute paths count.
     void appAndToolsAgreeOnTheFolder_data() {
@@ -375,8 +225,6 @@ private Q_SLOTS:
                                   << u"~/Elsewhere/Dock"_s;
         QTest::newRow("relative explicit")
             << QByteArray("Elsewhere") << QByteArray("~/data") << u"~/data/Berthwise/SimulatedDock"_s;
-        QTest::newRow("relative data home")
-            << QByteArray() << QByteArray("data") << u"~/.local/share/Berthwise/SimulatedDock"_s;
     }
 
     void appAndToolsAgreeOnTheFolder() {

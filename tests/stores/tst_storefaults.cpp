@@ -5,7 +5,6 @@
 #include "TestHome.h"
 #include "common/Error.h"
 #include "stores/ProfileService.h"
-#include "stores/ScheduleStore.h"
 #include "stores/StoreFile.h"
 
 #include <QDirIterator>
@@ -69,15 +68,8 @@ ProfileService profilesIn(const Platform& platform) {
             platform.profilesFile()};
 }
 
-QString schedulesFile(const Platform& platform) {
-    return platform.applicationSupportFolder + u"/schedules.json"_s;
-}
-
-QString exportFile(const Platform& platform) {
-    return platform.homeFolder + u"/Exports/Desk.berthwise.json"_s;
-}
-
-// The four operations that write a store file, each with the file or folder it writes.
+// Every store file is written by the same code; a list store and a backup, which first has the
+// Dock's preferences exported into a temporary file, reach it by the two different ways.
 struct Operation {
     const char* name;
     QString (*target)(const Platform&);
@@ -86,16 +78,8 @@ struct Operation {
 const Operation operations[] = {
     {"saving profiles", [](const Platform& p) { return p.profilesFile(); },
      [](const Platform& p) { profilesIn(p).saveProfiles(profilesIn(p).loadProfiles().mid(1)); }},
-    {"saving schedules", schedulesFile,
-     [](const Platform& p) { ScheduleStore(p.applicationSupportFolder).saveSchedules({DockSchedule{}}); }},
     {"creating a backup", [](const Platform& p) { return p.backupsFolder(); },
-     [](const Platform& p) { (void)runTask(BackupService(ShellService(p)).createBackup()); }},
-    {"exporting a profile", exportFile, [](const Platform& p) {
-         DockProfile profile;
-         profile.name = u"Desk"_s;
-         profile.createdAt = QDateTime::currentDateTimeUtc();
-         profilesIn(p).exportProfile(profile, exportFile(p));
-     }}};
+     [](const Platform& p) { (void)runTask(BackupService(ShellService(p)).createBackup()); }}};
 
 } // namespace
 
@@ -148,10 +132,8 @@ private Q_SLOTS:
 
         const Platform platform = home.platform();
         write(platform.profilesFile(), data(u"profiles.json"_s));
-        write(schedulesFile(platform), data(u"schedules.json"_s));
         write(platform.dockPreferencesFile, dockPreferences);
         write(platform.backupsFolder() + u"/com.apple.dock.backup.20250101-090000.plist"_s, dockPreferences);
-        write(exportFile(platform), "{\"name\": \"an earlier export\"}");
         // The Dock runs, and the preferences system holds its domain, as on any Mac in use.
         QCOMPARE(home.dock(u"read"_s).exitCode, 0);
 
