@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ScheduleListModel.h"
 
+#include <QHash>
 #include <QVariantList>
 
 #include <algorithm>
@@ -22,10 +23,15 @@ QList<DockSchedule> ScheduleListModel::schedules() const {
 }
 
 void ScheduleListModel::setSchedules(const QList<DockSchedule>& schedules) {
+    // Looked up by identity: a thousand schedules searching a thousand profiles each would hold the
+    // window each time the list is read.
+    QHash<QUuid, const DockProfile*> profiles;
+    for (const DockProfile& profile : m_profiles.profiles())
+        profiles.insert(profile.id, &profile);
     QList<Row> rows;
     rows.reserve(schedules.size());
     for (const DockSchedule& schedule : schedules)
-        rows.append(rowFor(schedule));
+        rows.append(rowFor(schedule, profiles.value(schedule.profileID)));
     replaceRows(m_rows, rows, [](const Row& row) { return row.schedule.id; });
 }
 
@@ -37,9 +43,9 @@ std::optional<DockSchedule> ScheduleListModel::schedule(const QUuid& id) const {
     return match->schedule;
 }
 
-ScheduleListModel::Row ScheduleListModel::rowFor(const DockSchedule& schedule) const {
+ScheduleListModel::Row ScheduleListModel::rowFor(const DockSchedule& schedule, const DockProfile* profile) {
     // The schedule stays as it is when its profile goes; only what its card shows changes.
-    if (const std::optional<DockProfile> profile = m_profiles.profile(schedule.profileID))
+    if (profile)
         return {schedule, profile->name, profile->icon};
     return {schedule, tr("Deleted Profile"), u"square.stack.3d.up.fill"_s};
 }

@@ -51,7 +51,8 @@ private:
         bool operator==(const Row&) const = default;
     };
 
-    [[nodiscard]] Row rowFor(const DockSchedule& schedule) const;
+    // `profile` is the schedule's, or null when it is gone.
+    [[nodiscard]] static Row rowFor(const DockSchedule& schedule, const DockProfile* profile);
     void resolveProfiles();
 
     const ProfileListModel& m_profiles;
