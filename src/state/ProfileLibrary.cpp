@@ -11,14 +11,6 @@ ProfileLibrary::ProfileLibrary(ProfileService service)
     publish(*m_saved);
 }
 
-std::optional<DockProfile> ProfileLibrary::profile(const QUuid& id) const {
-    const auto match = std::find_if(m_profiles.begin(), m_profiles.end(),
-                                    [&](const DockProfile& candidate) { return candidate.id == id; });
-    if (id.isNull() || match == m_profiles.end())
-        return std::nullopt;
-    return *match;
-}
-
 QCoro::Task<> ProfileLibrary::reload() {
     // Read on the disk queue, behind the saves still under way, so that the file read holds them.
     auto read = [service = m_service, saved = m_saved] {

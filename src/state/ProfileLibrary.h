@@ -23,7 +23,7 @@ public:
     [[nodiscard]] const ProfileService& service() const { return m_service; }
     // As last published, newest first.
     [[nodiscard]] const QList<DockProfile>& profiles() const { return m_profiles; }
-    [[nodiscard]] std::optional<DockProfile> profile(const QUuid& id) const;
+    [[nodiscard]] std::optional<DockProfile> profile(const QUuid& id) const { return m_model.profile(id); }
 
     // Shows the file as it is once the saves under way have landed, read off the interface thread.
     [[nodiscard]] QCoro::Task<> reload();
