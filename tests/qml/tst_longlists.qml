@@ -110,47 +110,4 @@ ScreenTestCase {
         verify(last && last.visible, "the last row is shown")
         compare(last.objectName, data.prefix + data.rowName(data.model.get(records - 1)))
     }
-
-    // Rows made before an edit show the record at their place afterwards, wherever the edit was.
-    function test_rowsFollowEditsWhileScrolled() {
-        const view = open(screens()[0])
-        view.positionViewAtIndex(700, GridView.Beginning)
-        settled(view)
-        const renamed = DockViewModel.profiles.get(702)
-        const removedAbove = DockViewModel.profiles.get(690)
-        DockViewModel.renameProfile(renamed.profileId, "Renamed while scrolled")
-        DockViewModel.deleteProfile(removedAbove.profileId)
-        idle()
-        settled(view)
-        compare(DockViewModel.profiles.count, records - 1)
-        const first = view.indexAt(view.width / 2, view.contentY + 1)
-        const last = view.indexAt(view.width / 2, view.contentY + view.height - 1)
-        verify(first >= 0 && last > first + 3, "rows " + first + " to " + last + " in view")
-        for (let index = first; index <= last; ++index) {
-            const row = view.itemAtIndex(index)
-            verify(row, "no row " + index)
-            compare([row.profileId, row.name], [DockViewModel.profiles.get(index).profileId,
-                                                DockViewModel.profiles.get(index).name], "row " + index)
-        }
-        compare(view.itemAtIndex(701).name, "Renamed while scrolled")
-    }
-
-    // The schedule editor offers every profile, yet makes only the rows in view, and Tab walks
-    // them all in order.
-    function test_scheduleEditorOffersEveryProfile() {
-        const view = open(screens()[1])
-        view.openEditor("")
-        const sheet = child(view, "scheduleEditor")
-        tryCompare(sheet, "opened", true)
-        const list = settled(child(sheet.contentItem.parent, "profileRows"))
-        compare(list.count, DockViewModel.profiles.count)
-        const made = Array.from(list.contentItem.children).filter(item => item.objectName.startsWith("profileRow_"))
-        verify(made.length > 0 && made.length < 30, made.length + " rows made")
-        list.itemAtIndex(0).forceActiveFocus(Qt.TabFocusReason)
-        for (let row = 1; row < 40; ++row) {
-            keyClick(Qt.Key_Tab)
-            compare(Window.activeFocusItem.objectName, "profileRow_" + DockViewModel.profiles.get(row).name)
-        }
-        keyClick(Qt.Key_Escape)
-    }
 }
