@@ -133,8 +133,6 @@ private Q_SLOTS:
         columns<QStringList, QString>("path", "status");
         QTest::newRow("preset") << QStringList{u"Apply Preset"_s, u"Developer Mode"_s}
                                 << u"'Developer Mode' applied."_s;
-        QTest::newRow("add spacer") << QStringList{u"Add Spacer"_s}
-                                    << u"Standard spacer added to Apps Section."_s;
         QTest::newRow("backup") << QStringList{u"Backup Dock Now"_s} << u"Backup created successfully."_s;
     }
 

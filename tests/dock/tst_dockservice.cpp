@@ -216,8 +216,6 @@ private Q_SLOTS:
 
         QTest::newRow("export") << DockOperation(exportAndDiscard) << u"defaults"_s;
         QTest::newRow("restart after import") << DockOperation(importSomething) << u"killall"_s;
-        QTest::newRow("reset") << DockOperation([](const DockService& dock) { return dock.resetDock(); })
-                               << u"shell"_s;
     }
 
     void launchFailuresPassThroughUnchanged() {
@@ -226,9 +224,7 @@ private Q_SLOTS:
         TestHome home;
         Platform platform = recordingPlatformWithFiles(home);
         const QString missing = home.path() + u"/no-such-"_s + missingTool;
-        (missingTool == u"defaults"  ? platform.defaultsPath
-         : missingTool == u"killall" ? platform.killallPath
-                                     : platform.shellPath) = missing;
+        (missingTool == u"defaults" ? platform.defaultsPath : platform.killallPath) = missing;
 
         const QString launchFailure = outcome(ShellService(platform).run(missing, {}));
         QVERIFY2(launchFailure.startsWith(u"Error: "_s), qPrintable(launchFailure));

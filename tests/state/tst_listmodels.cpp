@@ -54,7 +54,6 @@ private Q_SLOTS:
         QTest::newRow("deleted, captured and renamed at once")
             << abc << QStringList{u"d:D"_s, u"a:Ay"_s, u"c:C"_s}
             << QStringList{u"remove 1"_s, u"insert 0"_s, u"change 1"_s};
-        QTest::newRow("an id twice") << ab << QStringList{u"a:A"_s, u"a:A2"_s} << QStringList{u"reset"_s};
         QTest::newRow("first load, in one step") << QStringList{} << abc << QStringList{u"insert 0-2"_s};
         QTest::newRow("neighbours come and go together")
             << QStringList{u"a:A"_s, u"b:B"_s, u"c:C"_s, u"d:D"_s, u"e:E"_s}

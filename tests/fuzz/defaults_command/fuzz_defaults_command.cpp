@@ -44,8 +44,6 @@ public:
         for (const std::vector<std::string_view>& arguments : std::vector<std::vector<std::string_view>>{
                  {"write", dock, "tilesize", "-int", "48"},
                  {"write", dock, "autohide", "-bool", "yes"},
-                 {"write", dock, "autohide-time-modifier", "-float", "0.2"},
-                 {"write", dock, "orientation", "-string", "left"},
                  {"write", dock, "persistent-apps", "-array-add", R"({"tile-type"="spacer-tile";})"},
                  {"write", dock, "persistent-others", "-array-add",
                   R"({"tile-data"={"list-type"=4;};"tile-type"="recents-tile";})"}})
@@ -131,10 +129,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::vector<std::string_view> read{"read", checked};
         require(DefaultsCommand(store, scratch.sink(), scratch.sink()).run(read) == 0,
                 "the domain does not print");
-        if (words.size() > 2) {
-            const std::vector<std::string_view> readKey{"read", checked, words[2]};
-            (void)DefaultsCommand(store, scratch.sink(), scratch.sink()).run(readKey);
-        }
     }
     return 0;
 }
