@@ -173,22 +173,6 @@ private Q_SLOTS:
         QVERIFY(m_home->recordedScripts().isEmpty());
     }
 
-    // The context click is the tray's own business: opening the menu for it too would open it twice.
-    void aPlainClickOnTheTrayOpensTheMenu_data() {
-        columns<int, bool>("reason", "opens");
-        QTest::newRow("plain click") << int(QSystemTrayIcon::Trigger) << true;
-        QTest::newRow("context click") << int(QSystemTrayIcon::Context) << false;
-    }
-
-    void aPlainClickOnTheTrayOpensTheMenu() {
-        QFETCH(int, reason);
-        start(false);
-        m_companion->show();
-        Q_EMIT m_companion->trayIcon()->activated(QSystemTrayIcon::ActivationReason(reason));
-        QTEST(m_companion->menu()->isVisible(), "opens");
-        m_companion->menu()->close();
-    }
-
     void launchAtLoginShowsTheEntrysRealState() {
         start(false);
         QAction* toggle = item(*m_companion->menu(), u"Launch at Login"_s);

@@ -3,7 +3,6 @@
 #include "TestFiles.h"
 
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,29 +74,6 @@ private Q_SLOTS:
         const QFileInfo info(installed(file));
         QVERIFY2(info.isFile() && info.size() > 0, qPrintable(file));
         QTEST(info.isExecutable(), "executable");
-    }
-
-    void desktopFilesPassTheirValidators_data() {
-        columns<QString, QStringList>("validator", "arguments");
-        QTest::newRow("menu entry") << u"desktop-file-validate"_s
-                                    << QStringList{installed(u"share/applications/berthwise.desktop"_s)};
-        QTest::newRow("metadata") << u"appstreamcli"_s
-                                  << QStringList{
-                                         u"validate"_s, u"--no-net"_s,
-                                         installed(u"share/metainfo/" BERTHWISE_APP_ID ".metainfo.xml"_s)};
-    }
-
-    void desktopFilesPassTheirValidators() {
-        QFETCH(QString, validator);
-        QFETCH(QStringList, arguments);
-        const QString program = QStandardPaths::findExecutable(validator);
-        if (program.isEmpty())
-            QSKIP(qPrintable(validator + u" is not installed"_s));
-        QProcess validation;
-        validation.setProcessChannelMode(QProcess::MergedChannels);
-        validation.start(program, arguments);
-        QVERIFY(validation.waitForFinished(processDeadlineMs));
-        QVERIFY2(validation.exitCode() == 0, validation.readAll().constData());
     }
 
     // Without a display: the version is answered before the window system is needed.

@@ -15,14 +15,6 @@ class TestLaunchAtLogin : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void entryLivesInTheUsersAutostartFolder() {
-        TestHome home;
-        QCOMPARE(LaunchAtLogin::defaultEntryFile(), home.path() + u"/.config/autostart/berthwise.desktop"_s);
-        qunsetenv("XDG_CONFIG_HOME");
-        QCOMPARE(LaunchAtLogin::defaultEntryFile(),
-                 QDir::homePath() + u"/.config/autostart/berthwise.desktop"_s);
-    }
-
     // An empty `entry` or `after` stands for no file.
     void turnsToTheWantedStateFromWhatIsThere_data() {
         const QByteArray ours = LaunchAtLogin::entryContents(u"/usr/bin/berthwise"_s);

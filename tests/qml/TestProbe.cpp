@@ -15,7 +15,6 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
-#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -128,15 +127,6 @@ bool TestProbe::accessibleAction(QQuickItem* item, const QString& action) const 
         return false;
     actions->doAction(action);
     return true;
-}
-
-void TestProbe::trackpadScroll(QQuickItem* item, int pixels) const {
-    const QPointF scenePoint = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-    const QPointF globalPoint = item->window()->mapToGlobal(scenePoint);
-    // A trackpad reports pixels and a matching angle, within one gesture.
-    QWheelEvent event(scenePoint, globalPoint, QPoint(0, pixels), QPoint(0, pixels * 2), Qt::NoButton,
-                      Qt::NoModifier, Qt::ScrollUpdate, false, Qt::MouseEventSynthesizedBySystem);
-    QCoreApplication::sendEvent(item->window(), &event);
 }
 
 int TestProbe::accessibleRole(QQuickItem* item) const {

@@ -14,20 +14,6 @@ ScreenTestCase {
 
     Component { id: timeComponent; TimePicker {} }
 
-    // A picker in a scrolling sheet's body, which must stay put while a wheel turns.
-    Component {
-        id: scrollingTimeComponent
-
-        Flickable {
-            property alias picker: picker
-
-            width: 300
-            height: 150
-            contentHeight: 600
-            TimePicker { id: picker; y: 20; locale: Qt.locale("de_DE"); minute: 30 }
-        }
-    }
-
     Component {
         id: sheetComponent
 
@@ -91,30 +77,6 @@ ScreenTestCase {
         picker.hour = 13;
         const hours = child(picker, "hourWheel");
         compare(hours.labels[hours.currentIndex], data.locale === "en_US" ? "1" : "13");
-    }
-
-    // The mouse wheel and the trackpad turn each wheel a step at a time, down being the next value,
-    // and the sheet around it does not scroll.
-    function test_timeWheelsTurnWithTheWheel_data() {
-        return table(["tag", "wheel", "notches", "pixels", "hour", "minute"], [
-            ["one notch down", "minuteWheel", [-120], [], 9, 31],
-            ["a fine wheel's eighth notches add up", "hourWheel", [-15, -15, -15, -15, -15, -15, -15, -15], [], 10, 30],
-            ["a trackpad's pixels add up to a row", "minuteWheel", [], [-12, -12, -12, -12], 9, 31],
-            ["a short trackpad swipe turns nothing", "hourWheel", [], [10, 10], 9, 30],
-            ["a trackpad swipe of two rows up", "hourWheel", [], [40, 32], 7, 30]
-        ]);
-    }
-
-    function test_timeWheelsTurnWithTheWheel(data) {
-        const sheet = createTemporaryObject(scrollingTimeComponent, testCase);
-        sheet.picker.hour = 9;
-        const wheel = child(sheet.picker, data.wheel);
-        for (const notch of data.notches)
-            mouseWheel(wheel, wheel.width / 2, wheel.height / 2, 0, notch);
-        for (const pixels of data.pixels)
-            TestProbe.trackpadScroll(wheel, pixels);
-        compare([sheet.picker.hour, sheet.picker.minute], [data.hour, data.minute]);
-        compare(sheet.contentY, 0);
     }
 
     // Return presses the default button unless a focused button takes it, and never a destructive

@@ -130,29 +130,6 @@ ScreenTestCase {
         }
     }
 
-    // Tab keeps to the open surface, whichever way round, and closing it gives the focus back to the
-    // control that opened it.
-    function test_keyboardFocusStaysInside_data() {
-        return surfaceRows()
-    }
-
-    function test_keyboardFocusStaysInside(data) {
-        const content = show(contentComponent, "sidebarList")
-        const opened = openSurface(content, data.surface)
-        const frame = opened.popup.contentItem.parent
-        for (const key of Array(12).fill(Qt.Key_Tab).concat([Qt.Key_Backtab, Qt.Key_Backtab])) {
-            keyClick(key)
-            let focused = Window.activeFocusItem
-            while (focused && focused !== frame)
-                focused = focused.parentItem ?? focused.parent
-            verify(focused === frame, "the focus left for " + Window.activeFocusItem)
-        }
-        keyClick(Qt.Key_Escape)
-        tryCompare(opened.popup, "visible", false)
-        if (opened.opener)
-            compare(Window.activeFocusItem, opened.opener)
-    }
-
     // The centres of the popup's controls and of its plain surface, and points around it, each
     // where an activatable control of the screen lies beneath.
     function pointsOver(content, popup) {

@@ -2,7 +2,6 @@
 #include "Columns.h"
 #include "TestFiles.h"
 #include "TestHome.h"
-#include "platform/Platform.h"
 
 #include <QProcess>
 #include <QTest>
@@ -168,28 +167,6 @@ private Q_SLOTS:
             QByteArray(
                 "{\n    mineffect = genie;\n    orientation = bottom;\n    \"persistent-apps\" = (\n    );\n"
                 "    \"persistent-others\" = (\n    );\n    \"show-recents\" = 1;\n    tilesize = 48;\n}\n"));
-    }
-
-    // The app and the tools it starts must find the simulated Dock in the same folder, whatever the
-    // environment says; only absolute paths count.
-    void appAndToolsAgreeOnTheFolder_data() {
-        columns<QByteArray, QByteArray, QString>("explicitFolder", "dataHome", "expected");
-        QTest::newRow("explicit") << QByteArray("~/Elsewhere/./Dock/") << QByteArray("~/data")
-                                  << u"~/Elsewhere/Dock"_s;
-    }
-
-    void appAndToolsAgreeOnTheFolder() {
-        QFETCH(QByteArray, explicitFolder);
-        QFETCH(QByteArray, dataHome);
-        QFETCH(QString, expected);
-        const QByteArray home = QFile::encodeName(m_home->path());
-        qputenv("BERTHWISE_SIMULATED_DOCK", explicitFolder.replace('~', home));
-        qputenv("XDG_DATA_HOME", dataHome.replace('~', home));
-        expected.replace(u'~', m_home->path());
-
-        QCOMPARE(Platform::current().simulatedDockFolder, expected);
-        QCOMPARE(writeKey({u"tilesize"_s, u"-int"_s, u"48"_s}), 0);
-        QVERIFY(QFileInfo::exists(expected + u"/com.apple.dock.plist"_s));
     }
 
     // From a fresh start, so that the Dock's first start and the cache's first reads race too.

@@ -7,11 +7,8 @@
 #include "dock/DockService.h"
 #include "stores/BackupService.h"
 
-#include <QLocale>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTest>
-#include <QThread>
 
 using namespace Qt::StringLiterals;
 using namespace StoreTestFiles;
@@ -44,29 +41,6 @@ class BackupServiceTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Creation order runs against both orders of the names.
-    void listsPlistFilesNewestCreatedFirst() {
-        TestHome home;
-        const BackupService service{ShellService(home.platform())};
-        QVERIFY(service.listBackups().isEmpty());
-        const QDir folder(home.platform().backupsFolder());
-        for (const QString& name : {u"com.apple.dock.backup.20990101-000000.plist"_s, u"b.plist"_s,
-                                    u"notes.txt"_s, u"OLD.PLIST"_s, u"x.Plist"_s, u"folder.plist/"_s,
-                                    u"com.apple.dock.backup.20000101-000000.plist"_s, u".hidden.plist"_s}) {
-            if (name.endsWith(u'/'))
-                folder.mkpath(name);
-            else
-                write(folder.filePath(name), xmlDictionary);
-            // Creation times are kept to the millisecond; make sure they differ.
-            QThread::msleep(15);
-        }
-        QStringList listed;
-        for (const QString& path : service.listBackups())
-            listed.append(path.startsWith(folder.absolutePath() + u'/') ? QFileInfo(path).fileName() : path);
-        QCOMPARE(listed, (QStringList{u"com.apple.dock.backup.20000101-000000.plist"_s, u"b.plist"_s,
-                                      u"com.apple.dock.backup.20990101-000000.plist"_s}));
-    }
-
     // The preferences system caches the Dock's domain and writes the file back when it chooses, so a
     // backup is what the Dock shows, even where its file was replaced behind the cache's back.
     void backsUpWhatTheDockShows() {
