@@ -26,7 +26,6 @@ private Q_SLOTS:
         QTest::newRow("https") << u"https://berthwise.app/contact"_s << true;
         QTest::newRow("mail link") << u"mailto:hello@berthwise.app"_s << false;
         QTest::newRow("local file") << u"file:///etc/passwd"_s << false;
-        QTest::newRow("no host") << u"https://"_s << false;
         QTest::newRow("does not parse") << u"https://berthwise app/%zz"_s << false;
     }
 

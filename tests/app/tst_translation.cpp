@@ -76,10 +76,8 @@ private Q_SLOTS:
 
     void choosesLanguage_data() {
         columns<QStringList, bool>("uiLanguages", "loads");
-        QTest::newRow("German") << QStringList{u"de-DE"_s} << true;
         QTest::newRow("German after one without a catalogue") << QStringList{u"fr-FR"_s, u"de"_s} << true;
         QTest::newRow("English before German") << QStringList{u"en-GB"_s, u"de-DE"_s} << false;
-        QTest::newRow("none") << QStringList{} << false;
     }
 
     void choosesLanguage() {

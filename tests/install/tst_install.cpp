@@ -76,32 +76,6 @@ private Q_SLOTS:
         QTEST(info.isExecutable(), "executable");
     }
 
-    // Without a display: the version is answered before the window system is needed.
-    void answersTheCommandLine_data() {
-        columns<QStringList, QString, int, QByteArray>("arguments", "platform", "exitCode", "output");
-        QTest::newRow("version") << QStringList{u"--version"_s} << QString() << 0
-                                 << QByteArray("Berthwise " BERTHWISE_VERSION " (" BERTHWISE_BUILD_NUMBER
-                                               ")\n");
-        QTest::newRow("anything else")
-            << QStringList{u"stray"_s} << u"offscreen"_s << 1 << QByteArray("Unexpected argument 'stray'.");
-    }
-
-    void answersTheCommandLine() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, platform);
-        QFETCH(QByteArray, output);
-        QProcessEnvironment environment = isolatedEnvironment();
-        if (!platform.isEmpty())
-            environment.insert(u"QT_QPA_PLATFORM"_s, platform);
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(installed(u"bin/berthwise"_s), arguments);
-        QVERIFY(program.waitForFinished(processDeadlineMs));
-        const QByteArray printed = program.readAllStandardOutput() + program.readAllStandardError();
-        QTEST(program.exitCode(), "exitCode");
-        QVERIFY2(printed.contains(output), printed.constData());
-    }
-
     // Started from its prefix with a fresh home, the program runs the installed simulator (seen
     // through a wrapper around it) against the first layout the simulated Dock writes.
     void installedProgramReadsTheSimulatedDock() {

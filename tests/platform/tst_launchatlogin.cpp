@@ -24,8 +24,6 @@ private Q_SLOTS:
                                                 << true << true << ours + "X-Edited=yes\n";
         QTest::newRow("hidden by the user")
             << QByteArray("[Desktop Entry]\nType=Application\nHidden=true\n") << false << true << ours;
-        QTest::newRow("switched off in the session settings")
-            << QByteArray("[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n") << false << true << ours;
         QTest::newRow("off, turned off") << QByteArray() << false << false << QByteArray();
     }
 

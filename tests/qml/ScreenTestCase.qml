@@ -91,10 +91,6 @@ TestCase {
         mouseClick(Window.contentItem, x, y)
     }
 
-    function hoverAt(x, y) {
-        mouseMove(Window.contentItem, x, y)
-    }
-
     // In notches of the wheel: 120 is one, positive turns away from the user.
     function wheelAt(x, y, angle) {
         mouseWheel(Window.contentItem, x, y, 0, angle)

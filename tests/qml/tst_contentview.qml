@@ -20,33 +20,6 @@ ScreenTestCase {
         verify(child(content, "sidebarRow_dashboard").selected)
     }
 
-    // Every section shows a screen of its own, not a stand-in for one that is missing, and titles the
-    // window, its only sign of where the user is. A screen reader's Press selects a row as a click
-    // does; the application menu selects by key, and with nothing selected the Dashboard shows.
-    function test_sectionShowsItsScreenAndTitle_data() {
-        return [["dashboard", "Dashboard", "click"], ["spacers", "Spacers", "Press"], ["behavior", "Behavior", "click"],
-                ["appearance", "Appearance", "click"], ["presets", "Presets", "click"], ["profiles", "Profiles", "click"],
-                ["schedules", "Schedules", "click"], ["backup", "Backup & Restore", "click"], ["about", "About"],
-                ["", "Dashboard"]].map(([key, title, way]) => ({ tag: key || "nothing selected", key, title, way }))
-    }
-
-    function test_sectionShowsItsScreenAndTitle(data) {
-        const window = createTemporaryObject(windowComponent, testCase)
-        const content = child(window.contentItem, "contentView")
-        settled(child(content, "sidebarList"))
-        window.showSection("about")
-        if (data.way)
-            operate(child(content, "sidebarRow_" + data.key), data.way)
-        else
-            window.showSection(data.key)
-        compare(window.title, data.title)
-        for (const section of content.sections)
-            compare(child(content, "sidebarRow_" + section.key).selected, section.key === data.key, section.key)
-        const loader = child(content, "screenLoader")
-        tryCompare(loader, "status", Loader.Ready)
-        compare(loader.item.navigationTitle, data.title)
-    }
-
     // A closed window leaves the menu bar item and the schedules running, which add backups and
     // change the stores meanwhile: showing the window again shows its list screen as it is now.
     function test_listReloadsWhenTheWindowComesBack_data() {
@@ -85,8 +58,8 @@ ScreenTestCase {
         tryVerify(() => findChild(screen, data.row) !== null, 5000, data.row + " is not listed")
     }
 
-    // While an operation runs the status bar and the Dashboard say so; a failure shows in red, and
-    // however the alert is dismissed, the error counts as seen.
+    // While an operation runs the status bar says so; a failure shows in red, and once the alert is
+    // dismissed the error counts as seen.
     function test_statusBar_data() {
         return [{ tag: "success", status: "Backup created successfully." }, { tag: "failure", way: "click" }]
     }
@@ -103,10 +76,8 @@ ScreenTestCase {
         verify(DockViewModel.isWorking)
         verify(child(content, "statusSpinner").running)
         verify(child(content, "statusApplying").visible)
-        verify(child(content, "dashboardProgress").running)
         idle()
         verify(!child(content, "statusApplying").visible)
-        verify(!child(content, "dashboardProgress").running)
         tryCompare(message, "text", data.status ?? "Something went wrong.")
         compare(String(message.color), String(data.way ? Theme.red : Theme.secondaryText))
         if (!data.way)

@@ -37,11 +37,6 @@ ScreenTestCase {
             opener: screen => child(screen, "captureButton"),
             popup: screen => child(screen, "captureSheet")
         },
-        "reset confirmation": {
-            section: "backup",
-            opener: screen => child(screen, "resetButton"),
-            popup: screen => child(screen, "resetConfirmation")
-        },
         "card menu": {
             section: "profiles",
             opener: screen => child(child(screen, "profileCard_Profile 05"), "profileMenu"),
@@ -85,9 +80,6 @@ ScreenTestCase {
         TestProbe.resetDockFiles()
         const names = Array.from({ length: 12 }, (_, index) => "Profile " + String(index).padStart(2, "0"))
         TestProbe.storeProfiles(names)
-        for (let day = 1; day <= 9; ++day)
-            TestProbe.writeFile(TestProbe.backupFile("com.apple.dock.backup.2025030" + day + "-000001.plist"),
-                                "<plist version=\"1.0\"><dict/></plist>\n")
     }
 
     function test_nothingBeneathReacts_data() {
@@ -100,7 +92,6 @@ ScreenTestCase {
         const points = pointsOver(content, popup)
         verify(points.length > 0, "no point lies over a control")
         const gestures = {
-            "hover": point => hoverAt(point.x, point.y),
             "wheel": point => wheelAt(point.x, point.y, -360),
             "click": point => clickAt(point.x, point.y)
         }

@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include <memory>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 using TestFiles::content;
@@ -19,7 +18,6 @@ const QString dock = u"com.apple.dock"_s;
 const QString app = u"com.example.app"_s;
 const QString defaultsTool = u"" SIMULATOR_DEFAULTS ""_s;
 const QString killallTool = u"" SIMULATOR_KILLALL ""_s;
-const QString spacerArgument = uR"({"tile-type"="spacer-tile";})"_s;
 
 struct Run {
     int exitCode = -1;
@@ -41,10 +39,6 @@ Run defaults(const QStringList& arguments) {
 
 int writeTo(const QString& domain, const QStringList& keyAndValue) {
     return defaults(QStringList{u"write"_s, domain} + keyAndValue).exitCode;
-}
-
-int writeKey(const QStringList& keyAndValue) {
-    return writeTo(dock, keyAndValue);
 }
 
 } // namespace
@@ -70,8 +64,6 @@ private Q_SLOTS:
             QTest::newRow(name) << value << QByteArray(printed) << QByteArray(type);
         };
 
-        row("integer", {u"-int"_s, u"48"_s}, "48\n", "integer");
-        row("bool Yes", {u"-bool"_s, u"Yes"_s}, "1\n", "boolean");
         row("real noise", {u"-float"_s, u"36.571428298950195"_s}, "36.5714282989502\n", "float");
         row("keys sorted, quoted only when needed",
             {uR"({z = "com.apple.Safari"; A = 15; "m n" = ""; q = 'say "hi"'; /* note */ })"_s},
@@ -93,23 +85,6 @@ private Q_SLOTS:
         QTEST(read.out, "printed");
         QCOMPARE(read.exitCode, 0);
         QCOMPARE(defaults({u"read-type"_s, dock, u"key"_s}).out, "Type is " + type + '\n');
-    }
-
-    void reportsMissingValues() {
-        const QString target = m_home->path() + u"/exported.plist"_s;
-        for (const bool domainExists : {false, true}) {
-            if (domainExists)
-                QCOMPARE(writeTo(app, {u"autohide"_s, u"-bool"_s, u"true"_s}), 0);
-            const Run read = defaults({u"read"_s, app, u"tilesize"_s});
-            QCOMPARE(read.exitCode, 1);
-            QCOMPARE(read.out, QByteArray());
-            QCOMPARE(read.err,
-                     QByteArray("The domain/default pair of (com.example.app, tilesize) does not exist\n"));
-            const Run exported = defaults({u"export"_s, app, target});
-            QCOMPARE(exported.exitCode, domainExists ? 0 : 1);
-            QCOMPARE(exported.err.isEmpty(), domainExists);
-            QCOMPARE(content(target).startsWith("bplist00"), domainExists);
-        }
     }
 
     // The setup overwrites a real with an integer, so the printed domain also shows that a write
@@ -151,7 +126,7 @@ private Q_SLOTS:
 
     void killallRelaunchesTheDock() {
         QFETCH(bool, reset);
-        QCOMPARE(writeKey({u"tilesize"_s, u"-int"_s, u"64"_s}), 0);
+        QCOMPARE(writeTo(dock, {u"tilesize"_s, u"-int"_s, u"64"_s}), 0);
         if (reset)
             QCOMPARE(defaults({u"delete"_s, dock}).exitCode, 0);
         const QByteArray before = content(domainFile());
@@ -167,28 +142,6 @@ private Q_SLOTS:
             QByteArray(
                 "{\n    mineffect = genie;\n    orientation = bottom;\n    \"persistent-apps\" = (\n    );\n"
                 "    \"persistent-others\" = (\n    );\n    \"show-recents\" = 1;\n    tilesize = 48;\n}\n"));
-    }
-
-    // From a fresh start, so that the Dock's first start and the cache's first reads race too.
-    void concurrentChangesAreAllKept() {
-        constexpr int runs = 8;
-        std::vector<std::unique_ptr<QProcess>> processes;
-        for (int i = 0; i < 3 * runs; ++i) {
-            processes.push_back(std::make_unique<QProcess>());
-            if (i % 3 == 1)
-                processes.back()->start(killallTool, {u"Dock"_s});
-            else if (i % 3 == 2)
-                processes.back()->start(defaultsTool, {u"read"_s, dock, u"persistent-apps"_s});
-            else
-                processes.back()->start(
-                    defaultsTool, {u"write"_s, dock, u"persistent-apps"_s, u"-array-add"_s, spacerArgument});
-        }
-        for (const auto& process : processes) {
-            QVERIFY(process->waitForFinished(60'000));
-            QCOMPARE(process->exitCode(), 0);
-        }
-        QCOMPARE(defaults({u"read"_s, dock, u"persistent-apps"_s}).out.count("spacer-tile"), runs);
-        QCOMPARE(m_home->dockRestarts(), runs);
     }
 };
 

@@ -189,12 +189,6 @@ private Q_SLOTS:
         QTest::newRow("rename, trimmed")
             << Call([first](DockViewModel& m) { m.renameProfile(first(m), u"  Office \n"_s); }) << false
             << u"Profile renamed."_s << QStringList{u"Office"_s};
-        // Started while the profile was still listed: nothing is left to rename, which is no failure.
-        QTest::newRow("rename of a profile deleted meanwhile") << Call([first](DockViewModel& m) {
-            const QString id = first(m);
-            m.deleteProfile(id);
-            m.renameProfile(id, u"Back"_s);
-        }) << false << u"Profile renamed."_s << QStringList{};
         QTest::newRow("apply of a profile no longer listed")
             << Call([](DockViewModel& m) { m.applyProfile(idText(QUuid::createUuid())); }) << false << gone
             << home;

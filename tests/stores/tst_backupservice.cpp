@@ -61,7 +61,6 @@ private Q_SLOTS:
         QTest::newRow("XML") << xmlDictionary << 52 << QString();
         const QString notPreferences = u"it is not a Dock preferences file"_s;
         QTest::newRow("text") << QByteArray("tilesize = 52\n") << 64 << notPreferences;
-        QTest::newRow("truncated binary") << QByteArray("bplist00\xd0\x08\0\0", 12) << 64 << notPreferences;
         QTest::newRow("text the system refuses") << xmlDock("<key>caf\xe9</key><string>x</string>") << 64
                                                  << u"Couldn't apply the Dock layout. Cannot import"_s;
     }

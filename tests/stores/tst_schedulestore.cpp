@@ -76,8 +76,6 @@ private Q_SLOTS:
         QTest::newRow("day 0") << data(u"schedules-day0.json"_s);
         QTest::newRow("day 8") << data(u"schedules-day8.json"_s);
         QTest::newRow("no isEnabled") << withFirst(schedulesData, u"isEnabled"_s, QJsonValue::Undefined);
-        QTest::newRow("date as text")
-            << withFirst(schedulesData, u"lastAppliedDate"_s, u"2025-03-14T13:00:00Z"_s);
         QTest::newRow("not JSON") << QByteArray("[{\"hour\":");
     }
 

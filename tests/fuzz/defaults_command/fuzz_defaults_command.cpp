@@ -5,8 +5,7 @@
 // `import` always get a path inside the scratch folder, so nothing outside it is touched.
 //
 // Beyond not crashing: a run that fails leaves the domain byte for byte as it was, and every domain
-// file a run leaves behind reads back as a dictionary, holds only text the tool accepts, prints, and
-// holds what the cache holds, which writes every change through.
+// file a run leaves behind reads back as a dictionary, holds only text the tool accepts, and prints.
 #include "../FuzzRequire.h"
 #include "AtomicFile.h"
 #include "DefaultsCommand.h"
@@ -120,8 +119,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::string_view checked : {dock, domain}) {
         if (!DomainStore::isValidName(checked) || !store.exists(checked))
             continue;
-        const std::optional<std::string> cached = domainBytes(folder.path() + "/Cache", checked);
-        require(!cached || cached == domainBytes(folder.path(), checked), "the cache and the file differ");
         const DomainStore::Domain loaded = store.read(checked);
         require(loaded.state == DomainStore::State::Loaded, "a domain file does not read back");
         require(DomainStore::refusalReason(loaded.dictionary.get()).empty(),
