@@ -21,28 +21,11 @@ private Q_SLOTS:
         AppInfo::setUrlOpener([this](const QUrl& url) { m_handedOn.append(url); });
     }
 
-    void versionFallsBackForEachEntryOnItsOwn_data() {
-        columns<QVariant, QVariant, QString>("version", "buildNumber", "shown");
-        QTest::newRow("both strings") << QVariant(u"2.1"_s) << QVariant(u"37"_s) << u"2.1 (37)"_s;
-        QTest::newRow("both missing") << QVariant() << QVariant() << u"1.0 (1)"_s;
-        QTest::newRow("build is a number") << QVariant(u"2.1"_s) << QVariant(37) << u"2.1 (1)"_s;
-        QTest::newRow("version is a number") << QVariant(2.1) << QVariant(u"37"_s) << u"1.0 (37)"_s;
-        QTest::newRow("blank strings") << QVariant(u""_s) << QVariant(u"  "_s) << u"1.0 (1)"_s;
-    }
-
-    void versionFallsBackForEachEntryOnItsOwn() {
-        QFETCH(QVariant, version);
-        QFETCH(QVariant, buildNumber);
-        const AppInfo::VersionFacts facts = AppInfo::versionOrDefaults(version, buildNumber);
-        QTEST(facts.version + u" ("_s + facts.buildNumber + u')', "shown");
-    }
-
     void onlyWebAddressesReachTheBrowser_data() {
         columns<QString, bool>("address", "opened");
         QTest::newRow("https") << u"https://berthwise.app/contact"_s << true;
         QTest::newRow("mail link") << u"mailto:hello@berthwise.app"_s << false;
         QTest::newRow("local file") << u"file:///etc/passwd"_s << false;
-        QTest::newRow("no host") << u"https://"_s << false;
         QTest::newRow("does not parse") << u"https://berthwise app/%zz"_s << false;
     }
 

@@ -3,7 +3,6 @@
 #include "TestFiles.h"
 
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,56 +74,6 @@ private Q_SLOTS:
         const QFileInfo info(installed(file));
         QVERIFY2(info.isFile() && info.size() > 0, qPrintable(file));
         QTEST(info.isExecutable(), "executable");
-    }
-
-    void desktopFilesPassTheirValidators_data() {
-        columns<QString, QStringList>("validator", "arguments");
-        QTest::newRow("menu entry") << u"desktop-file-validate"_s
-                                    << QStringList{installed(u"share/applications/berthwise.desktop"_s)};
-        QTest::newRow("metadata") << u"appstreamcli"_s
-                                  << QStringList{
-                                         u"validate"_s, u"--no-net"_s,
-                                         installed(u"share/metainfo/" BERTHWISE_APP_ID ".metainfo.xml"_s)};
-    }
-
-    void desktopFilesPassTheirValidators() {
-        QFETCH(QString, validator);
-        QFETCH(QStringList, arguments);
-        const QString program = QStandardPaths::findExecutable(validator);
-        if (program.isEmpty())
-            QSKIP(qPrintable(validator + u" is not installed"_s));
-        QProcess validation;
-        validation.setProcessChannelMode(QProcess::MergedChannels);
-        validation.start(program, arguments);
-        QVERIFY(validation.waitForFinished(processDeadlineMs));
-        QVERIFY2(validation.exitCode() == 0, validation.readAll().constData());
-    }
-
-    // Without a display: the help and the version are answered before the window system is needed.
-    void answersTheCommandLine_data() {
-        columns<QStringList, QString, int, QByteArray>("arguments", "platform", "exitCode", "output");
-        QTest::newRow("version") << QStringList{u"--version"_s} << QString() << 0
-                                 << QByteArray("Berthwise " BERTHWISE_VERSION " (" BERTHWISE_BUILD_NUMBER
-                                               ")\n");
-        QTest::newRow("help") << QStringList{u"--help"_s} << QString() << 0 << QByteArray("--version");
-        QTest::newRow("anything else")
-            << QStringList{u"stray"_s} << u"offscreen"_s << 1 << QByteArray("Unexpected argument 'stray'.");
-    }
-
-    void answersTheCommandLine() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, platform);
-        QFETCH(QByteArray, output);
-        QProcessEnvironment environment = isolatedEnvironment();
-        if (!platform.isEmpty())
-            environment.insert(u"QT_QPA_PLATFORM"_s, platform);
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(installed(u"bin/berthwise"_s), arguments);
-        QVERIFY(program.waitForFinished(processDeadlineMs));
-        const QByteArray printed = program.readAllStandardOutput() + program.readAllStandardError();
-        QTEST(program.exitCode(), "exitCode");
-        QVERIFY2(printed.contains(output), printed.constData());
     }
 
     // Started from its prefix with a fresh home, the program runs the installed simulator (seen

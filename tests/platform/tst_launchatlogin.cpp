@@ -15,14 +15,6 @@ class TestLaunchAtLogin : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void entryLivesInTheUsersAutostartFolder() {
-        TestHome home;
-        QCOMPARE(LaunchAtLogin::defaultEntryFile(), home.path() + u"/.config/autostart/berthwise.desktop"_s);
-        qunsetenv("XDG_CONFIG_HOME");
-        QCOMPARE(LaunchAtLogin::defaultEntryFile(),
-                 QDir::homePath() + u"/.config/autostart/berthwise.desktop"_s);
-    }
-
     // An empty `entry` or `after` stands for no file.
     void turnsToTheWantedStateFromWhatIsThere_data() {
         const QByteArray ours = LaunchAtLogin::entryContents(u"/usr/bin/berthwise"_s);
@@ -32,8 +24,6 @@ private Q_SLOTS:
                                                 << true << true << ours + "X-Edited=yes\n";
         QTest::newRow("hidden by the user")
             << QByteArray("[Desktop Entry]\nType=Application\nHidden=true\n") << false << true << ours;
-        QTest::newRow("switched off in the session settings")
-            << QByteArray("[Desktop Entry]\nX-GNOME-Autostart-enabled=false\n") << false << true << ours;
         QTest::newRow("off, turned off") << QByteArray() << false << false << QByteArray();
     }
 
@@ -61,8 +51,6 @@ private Q_SLOTS:
         QTest::newRow("installed") << u"usr/bin/berthwise"_s << u"usr/local/bin:usr/bin"_s << true;
         QTest::newRow("installed, on the PATH through a link") << u"usr/bin/berthwise"_s << u"bin"_s << true;
         QTest::newRow("build folder") << u"build/bin/berthwise"_s << u"usr/bin"_s << false;
-        QTest::newRow("installed off the PATH")
-            << u"opt/berthwise/bin/berthwise"_s << u"usr/local/bin"_s << false;
     }
 
     void execLineStartsTheRunningProgram() {
@@ -71,8 +59,7 @@ private Q_SLOTS:
         QFETCH(bool, byName);
         TestHome home;
         const QDir root(home.path());
-        for (const QString& program :
-             {u"usr/bin/berthwise"_s, u"build/bin/berthwise"_s, u"opt/berthwise/bin/berthwise"_s})
+        for (const QString& program : {u"usr/bin/berthwise"_s, u"build/bin/berthwise"_s})
             writeExecutable(root.filePath(program), {});
         QVERIFY(QFile::link(root.filePath(u"usr/bin"_s), root.filePath(u"bin"_s)));
         QStringList folders;

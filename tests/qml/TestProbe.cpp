@@ -15,7 +15,6 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
-#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -130,15 +129,6 @@ bool TestProbe::accessibleAction(QQuickItem* item, const QString& action) const 
     return true;
 }
 
-void TestProbe::trackpadScroll(QQuickItem* item, int pixels) const {
-    const QPointF scenePoint = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-    const QPointF globalPoint = item->window()->mapToGlobal(scenePoint);
-    // A trackpad reports pixels and a matching angle, within one gesture.
-    QWheelEvent event(scenePoint, globalPoint, QPoint(0, pixels), QPoint(0, pixels * 2), Qt::NoButton,
-                      Qt::NoModifier, Qt::ScrollUpdate, false, Qt::MouseEventSynthesizedBySystem);
-    QCoreApplication::sendEvent(item->window(), &event);
-}
-
 int TestProbe::accessibleRole(QQuickItem* item) const {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(item);
     return accessible ? int(accessible->role()) : -1;
@@ -179,4 +169,3 @@ void TestProbe::checkSchedulesAt(const QDateTime& moment) {
 QDateTime TestProbe::now() {
     return pinnedNow.isValid() ? pinnedNow : QDateTime::currentDateTime();
 }
-

@@ -73,24 +73,11 @@ ScreenTestCase {
         compare(label.text, "63px");
     }
 
-    function test_magnificationSwitchShowsAndHidesTheSizeRow() {
-        const toggle = item("toggle", item("magnificationRow"));
-        const sizeRow = item("magnificationSizeRow");
-        verify(sizeRow.visible);
-        mouseClick(toggle);
-        tryVerify(() => !sizeRow.visible, 5000);
-        compare(scriptsAfterIdle(), [written("magnification -bool false")]);
-        // The slide and fade must end where they began, not part-way.
-        mouseClick(toggle);
-        tryVerify(() => sizeRow.visible && sizeRow.opacity === 1 && sizeRow.y === 0, 5000);
-    }
-
     // Pointer, keyboard and screen reader each make one write, and every control keeps following the
     // view model, which a profile or a preset may change later; one row per kind of control and way
     // of working it, since the settings table's test holds every setting's script. Choosing the current segment again
     // still writes it, since the Dock may have been changed elsewhere; a slider step that cannot
-    // move writes nothing. Fast auto-hide writes only the timing keys, since "autohide" itself is
-    // its own switch; hiding recent apps means the Dock must not show them.
+    // move writes nothing.
     function test_eachChangeWritesOnce_data() {
         return table(["tag", "control", "target", "name", "way", "field", "from", "to", "writes", "group"], [
             ["Left clicked when already Left", "positionPicker", "segment_left", "Left", "click", "dockPosition", "left",
@@ -99,16 +86,10 @@ ScreenTestCase {
              "bottom", "right", ["orientation -string right"]],
             ["Dock Size increased", "dockSizeRow", "slider", "Dock Size", "Increase", "dockSize", 48, 49, ["tilesize -int 49"]],
             ["Dock Size increased at its largest", "dockSizeRow", "slider", "Dock Size", "Increase", "dockSize", 96, 96],
-            ["Dock Size by the right arrow key", "dockSizeRow", "slider", "Dock Size", Qt.Key_Right, "dockSize", 48, 49,
-             ["tilesize -int 49"]],
-            ["fast auto-hide on", "fastAutoHideRow", "toggle", "Fast Auto-hide", "click", "fastAutoHide", false, true,
-             ["autohide-delay -float 0", "autohide-time-modifier -float 0.2"]],
             ["only running apps on", "showOnlyRunningAppsRow", "toggle", "Show Only Running Apps", Qt.Key_Space,
              "showOnlyRunningApps", false, true, ["static-only -bool true"]],
             ["minimize into icon off", "minimizeIntoAppIconRow", "toggle", "Minimize into App Icon", "Toggle",
-             "minimizeIntoAppIcon", true, false, ["minimize-to-application -bool false"]],
-            ["hide recent apps on", "hideRecentAppsRow", "toggle", "Hide Recent Apps", "click", "hideRecentApps", false,
-             true, ["show-recents -bool false"]]
+             "minimizeIntoAppIcon", true, false, ["minimize-to-application -bool false"]]
         ]);
     }
 

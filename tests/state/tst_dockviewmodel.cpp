@@ -189,15 +189,6 @@ private Q_SLOTS:
         QTest::newRow("rename, trimmed")
             << Call([first](DockViewModel& m) { m.renameProfile(first(m), u"  Office \n"_s); }) << false
             << u"Profile renamed."_s << QStringList{u"Office"_s};
-        QTest::newRow("rename of a profile no longer listed")
-            << Call([](DockViewModel& m) { m.renameProfile(idText(QUuid::createUuid()), u"Back"_s); })
-            << false << gone << home;
-        // Started while the profile was still listed: nothing is left to rename, which is no failure.
-        QTest::newRow("rename of a profile deleted meanwhile") << Call([first](DockViewModel& m) {
-            const QString id = first(m);
-            m.deleteProfile(id);
-            m.renameProfile(id, u"Back"_s);
-        }) << false << u"Profile renamed."_s << QStringList{};
         QTest::newRow("apply of a profile no longer listed")
             << Call([](DockViewModel& m) { m.applyProfile(idText(QUuid::createUuid())); }) << false << gone
             << home;
@@ -360,7 +351,6 @@ private Q_SLOTS:
         QTest::newRow("Sunday is day 1")
             << QList<int>{1} << true << true << never << at(monday.addDays(-1), 9, 0, 0) << true;
         QTest::newRow("disabled") << mondays << false << true << never << at(monday, 9, 0, 10) << false;
-        QTest::newRow("no days") << QList<int>{} << true << true << never << at(monday, 9, 0, 10) << false;
         QTest::newRow("profile deleted")
             << mondays << true << false << never << at(monday, 9, 0, 10) << false;
     }

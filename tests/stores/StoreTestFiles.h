@@ -6,12 +6,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 
-#include <tuple>
-
-// The hand-written files in tests/data/stores, the copies a store keeps aside, and generated files.
+// The hand-written files in tests/data/stores and the copies a store keeps aside.
 namespace StoreTestFiles {
 
 using TestFiles::content;
@@ -44,27 +41,6 @@ inline QByteArray keptAside(const QString& path) {
     if (copies.size() != 1 || !name.match(copies.first()).hasMatch())
         return "copies: " + copies.join(u' ').toUtf8();
     return content(store.absoluteDir().filePath(copies.first()));
-}
-
-// Each member's JSON text as a user, an older version or a damaged disk might leave it: the usual
-// values most of the time, an odd one now and then.
-using GeneratedFields = QList<std::tuple<QByteArray, QByteArrayList, QByteArrayList>>;
-
-// A list of one to three records with these fields, one of them left out in `missingOdds` of the
-// records, so that a fair share of the files decode and the rest come close.
-inline QByteArray generatedList(QRandomGenerator& random, const GeneratedFields& fields, int missingOdds) {
-    QByteArrayList records;
-    for (int count = random.bounded(1, 4); count > 0; --count) {
-        QByteArrayList members;
-        for (const auto& [key, usual, odd] : fields) {
-            const QByteArrayList& from = random.bounded(32) == 0 && !odd.isEmpty() ? odd : usual;
-            members.append('"' + key + "\":" + from.at(random.bounded(from.size())));
-        }
-        if (random.bounded(missingOdds) == 0)
-            members.removeAt(random.bounded(members.size()));
-        records.append('{' + members.join(',') + '}');
-    }
-    return '[' + records.join(',') + ']';
 }
 
 } // namespace StoreTestFiles

@@ -7,11 +7,8 @@
 #include "dock/DockService.h"
 #include "stores/BackupService.h"
 
-#include <QLocale>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTest>
-#include <QThread>
 
 using namespace Qt::StringLiterals;
 using namespace StoreTestFiles;
@@ -44,58 +41,6 @@ class BackupServiceTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The time stamp is the local time of day, not UTC; the zone here is well away from UTC. A second
-    // backup in the same second takes the same name and replaces the first.
-    void namedAfterTheLocalSecondWhichASecondBackupReplaces() {
-        TestHome home;
-        const BackupService service{ShellService(home.platform())};
-        const QByteArray savedZone = qgetenv("TZ");
-        qputenv("TZ", "XST-05:45");
-        const auto restoreZone = qScopeGuard([&] { qputenv("TZ", savedZone); });
-        const auto nameNow = [] {
-            return QLocale::c().toString(QDateTime::currentDateTimeUtc().addSecs(5 * 3600 + 45 * 60),
-                                         u"'com.apple.dock.backup.'yyyyMMdd-HHmmss'.plist'"_s);
-        };
-        const QString earliest = nameNow();
-        setDockSize(home, 30);
-        const QString first = runTask(service.createBackup());
-        setDockSize(home, 40);
-        const QString second = runTask(service.createBackup());
-        const QString name = QFileInfo(second).fileName();
-        QVERIFY2(earliest <= name && name <= nameNow(), qPrintable(name));
-        if (first != second)
-            QSKIP("the two backups fell into different seconds");
-        QCOMPARE(service.listBackups(), QStringList{second});
-        QCOMPARE(sizeIn(second), 40);
-
-        service.deleteBackup(second);
-        QVERIFY(service.listBackups().isEmpty());
-        QVERIFY_THROWS_EXCEPTION(Error, service.deleteBackup(second));
-    }
-
-    // Creation order runs against both orders of the names.
-    void listsPlistFilesNewestCreatedFirst() {
-        TestHome home;
-        const BackupService service{ShellService(home.platform())};
-        QVERIFY(service.listBackups().isEmpty());
-        const QDir folder(home.platform().backupsFolder());
-        for (const QString& name : {u"com.apple.dock.backup.20990101-000000.plist"_s, u"b.plist"_s,
-                                    u"notes.txt"_s, u"OLD.PLIST"_s, u"x.Plist"_s, u"folder.plist/"_s,
-                                    u"com.apple.dock.backup.20000101-000000.plist"_s, u".hidden.plist"_s}) {
-            if (name.endsWith(u'/'))
-                folder.mkpath(name);
-            else
-                write(folder.filePath(name), xmlDictionary);
-            // Creation times are kept to the millisecond; make sure they differ.
-            QThread::msleep(15);
-        }
-        QStringList listed;
-        for (const QString& path : service.listBackups())
-            listed.append(path.startsWith(folder.absolutePath() + u'/') ? QFileInfo(path).fileName() : path);
-        QCOMPARE(listed, (QStringList{u"com.apple.dock.backup.20000101-000000.plist"_s, u"b.plist"_s,
-                                      u"com.apple.dock.backup.20990101-000000.plist"_s}));
-    }
-
     // The preferences system caches the Dock's domain and writes the file back when it chooses, so a
     // backup is what the Dock shows, even where its file was replaced behind the cache's back.
     void backsUpWhatTheDockShows() {
@@ -116,9 +61,6 @@ private Q_SLOTS:
         QTest::newRow("XML") << xmlDictionary << 52 << QString();
         const QString notPreferences = u"it is not a Dock preferences file"_s;
         QTest::newRow("text") << QByteArray("tilesize = 52\n") << 64 << notPreferences;
-        QTest::newRow("array at the top")
-            << QByteArray("<plist version=\"1.0\"><array><true/></array></plist>") << 64 << notPreferences;
-        QTest::newRow("truncated binary") << QByteArray("bplist00\xd0\x08\0\0", 12) << 64 << notPreferences;
         QTest::newRow("text the system refuses") << xmlDock("<key>caf\xe9</key><string>x</string>") << 64
                                                  << u"Couldn't apply the Dock layout. Cannot import"_s;
     }
