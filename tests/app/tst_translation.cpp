@@ -1,12 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "Columns.h"
+#include "DockViewModelSingleton.h"
+#include "TestHome.h"
 #include "Translation.h"
+#include "state/DockViewModel.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <QtQml/QQmlExtensionPlugin>
+
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(BerthwisePlugin)
 
 using namespace Qt::StringLiterals;
 
@@ -59,7 +71,7 @@ QStringList catalogueFaults(const QString& path) {
 
 } // namespace
 
-// The German catalogue, and that the app picks it; English is the source and needs none.
+// The German catalogue, and that the app picks it and shows it; English is the source and needs none.
 class TestTranslation : public QObject {
     Q_OBJECT
 
@@ -76,14 +88,49 @@ private Q_SLOTS:
 
     void choosesLanguage_data() {
         columns<QStringList, bool>("uiLanguages", "loads");
+        QTest::newRow("German") << QStringList{u"de-DE"_s} << true;
+        QTest::newRow("Austrian German") << QStringList{u"de-AT"_s} << true;
         QTest::newRow("German after one without a catalogue") << QStringList{u"fr-FR"_s, u"de"_s} << true;
+        QTest::newRow("English") << QStringList{u"en-US"_s} << false;
         QTest::newRow("English before German") << QStringList{u"en-GB"_s, u"de-DE"_s} << false;
+        QTest::newRow("C locale") << QStringList{u"C"_s} << false;
+        QTest::newRow("none") << QStringList{} << false;
     }
 
     void choosesLanguage() {
         QFETCH(QStringList, uiLanguages);
         QTranslator translator;
         QTEST(Translation::load(translator, uiLanguages), "loads");
+    }
+
+    // A screen, a status message and a count, all under German.
+    void germanTexts() {
+        QTranslator translator;
+        QVERIFY(Translation::load(translator, {u"de-DE"_s}));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+
+        TestHome home;
+        DockViewModel viewModel(home.recordingPlatform(), &QDateTime::currentDateTime, nullptr,
+                                DockViewModel::DockReading::whenAsked);
+        QCOMPARE(viewModel.statusMessage(), u"Bereit"_s);
+        viewModel.addSpacer(u"small"_s, u"others"_s);
+        QTRY_COMPARE(viewModel.statusMessage(), u"Kleiner Abstandhalter zur rechten Seite hinzugefügt."_s);
+
+        DockViewModelSingleton::setInstance(&viewModel);
+        QQmlEngine engine;
+        engine.addImportPath(u"qrc:/qt/qml"_s);
+        QQmlComponent screen(&engine, QUrl(u"qrc:/qt/qml/Berthwise/BehaviorView.qml"_s));
+        const std::unique_ptr<QObject> behavior(screen.create());
+        QVERIFY2(behavior, qPrintable(screen.errorString()));
+        QCOMPARE(behavior->property("title").toString(), u"Verhalten"_s);
+
+        // English keeps one entry for each of its two forms; German gives both entries its own.
+        for (const auto& [count, expected] : {std::pair{1, u"1 Backup"_s}, std::pair{3, u"3 Backups"_s}}) {
+            QCOMPARE(QCoreApplication::translate("BackupRestoreView", "%n backup", nullptr, count), expected);
+            QCOMPARE(QCoreApplication::translate("BackupRestoreView", "%n backups", nullptr, count),
+                     expected);
+        }
     }
 };
 

@@ -91,6 +91,22 @@ TestCase {
         mouseClick(Window.contentItem, x, y)
     }
 
+    function doubleClickAt(x, y) {
+        mouseDoubleClickSequence(Window.contentItem, x, y)
+    }
+
+    // Pressed, moved by (dx, dy) in steps as a hand does, and released there.
+    function dragAt(x, y, dx, dy) {
+        mousePress(Window.contentItem, x, y)
+        for (let step = 1; step <= 4; ++step)
+            mouseMove(Window.contentItem, x + dx * step / 4, y + dy * step / 4)
+        mouseRelease(Window.contentItem, x + dx, y + dy)
+    }
+
+    function hoverAt(x, y) {
+        mouseMove(Window.contentItem, x, y)
+    }
+
     // In notches of the wheel: 120 is one, positive turns away from the user.
     function wheelAt(x, y, angle) {
         mouseWheel(Window.contentItem, x, y, 0, angle)

@@ -15,6 +15,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -129,6 +130,15 @@ bool TestProbe::accessibleAction(QQuickItem* item, const QString& action) const 
     return true;
 }
 
+void TestProbe::trackpadScroll(QQuickItem* item, int pixels) const {
+    const QPointF scenePoint = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    const QPointF globalPoint = item->window()->mapToGlobal(scenePoint);
+    // A trackpad reports pixels and a matching angle, within one gesture.
+    QWheelEvent event(scenePoint, globalPoint, QPoint(0, pixels), QPoint(0, pixels * 2), Qt::NoButton,
+                      Qt::NoModifier, Qt::ScrollUpdate, false, Qt::MouseEventSynthesizedBySystem);
+    QCoreApplication::sendEvent(item->window(), &event);
+}
+
 int TestProbe::accessibleRole(QQuickItem* item) const {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(item);
     return accessible ? int(accessible->role()) : -1;
@@ -169,3 +179,4 @@ void TestProbe::checkSchedulesAt(const QDateTime& moment) {
 QDateTime TestProbe::now() {
     return pinnedNow.isValid() ? pinnedNow : QDateTime::currentDateTime();
 }
+

@@ -62,6 +62,10 @@ public:
     // way a screen reader does, through the item's accessibility interface; false when the item
     // does not offer it.
     Q_INVOKABLE bool accessibleAction(QQuickItem* item, const QString& action) const;
+    // Scrolls over the middle of `item` the way a trackpad does, by `pixels` (positive moves the
+    // content down), through its window like a real event, since a Qt Quick test's wheel turns only
+    // in notches.
+    Q_INVOKABLE void trackpadScroll(QQuickItem* item, int pixels) const;
     // The role as QAccessible::Role's number, comparable with QML's Accessible.Button and friends.
     Q_INVOKABLE [[nodiscard]] int accessibleRole(QQuickItem* item) const;
     Q_INVOKABLE [[nodiscard]] QString accessibleName(QQuickItem* item) const;
@@ -73,6 +77,7 @@ public:
     Q_INVOKABLE void checkSchedulesAt(const QDateTime& moment);
     // The time the view model's schedule runner sees: the real one, except inside checkSchedulesAt.
     [[nodiscard]] static QDateTime now();
+
 
 private:
     [[nodiscard]] const Platform& platform() const;

@@ -24,8 +24,8 @@ ScreenTestCase {
     }
 
     // Each surface opens over a screen full of controls, from the keyboard where a control opens it:
-    // the screen's section, the control (none for the alert, raised by a failure) and the popup that
-    // then owns the pointer.
+    // the screen's section, the control (none for the alert, raised by a failure, and for the rename
+    // sheet, opened from a menu that is gone by then) and the popup that then owns the pointer.
     readonly property var surfaces: ({
         "error alert": {
             section: "dashboard",
@@ -36,6 +36,26 @@ ScreenTestCase {
             section: "profiles",
             opener: screen => child(screen, "captureButton"),
             popup: screen => child(screen, "captureSheet")
+        },
+        "rename sheet": {
+            section: "profiles",
+            raise: screen => child(screen, "renameDialog").openFor(DockViewModel.profiles.get(4).profileId, "Profile 04"),
+            popup: screen => child(screen, "renameDialog")
+        },
+        "schedule editor": {
+            section: "schedules",
+            opener: screen => child(screen, "addScheduleButton"),
+            popup: screen => child(screen, "scheduleEditor")
+        },
+        "reset confirmation": {
+            section: "backup",
+            opener: screen => child(screen, "resetButton"),
+            popup: screen => child(screen, "resetConfirmation")
+        },
+        "restore confirmation": {
+            section: "backup",
+            opener: screen => child(child(screen, "backupRow_com.apple.dock.backup.20250305-000001.plist"), "restoreButton"),
+            popup: screen => child(screen, "restoreConfirmation")
         },
         "card menu": {
             section: "profiles",
@@ -79,7 +99,14 @@ ScreenTestCase {
         freshStart()
         TestProbe.resetDockFiles()
         const names = Array.from({ length: 12 }, (_, index) => "Profile " + String(index).padStart(2, "0"))
-        TestProbe.storeProfiles(names)
+        const ids = TestProbe.storeProfiles(names)
+        TestProbe.writeFile(TestProbe.schedulesFile(), JSON.stringify(ids.slice(0, 8).map((id, index) => ({
+            id: "5E0C7A1B-2D3F-4A5B-8C9D-0E1F2A3B4C5" + index, profileID: id, hour: 9, minute: 0,
+            days: [2, 3, 4, 5, 6], isEnabled: true
+        }))))
+        for (let day = 1; day <= 9; ++day)
+            TestProbe.writeFile(TestProbe.backupFile("com.apple.dock.backup.2025030" + day + "-000001.plist"),
+                                "<plist version=\"1.0\"><dict/></plist>\n")
     }
 
     function test_nothingBeneathReacts_data() {
@@ -92,11 +119,19 @@ ScreenTestCase {
         const points = pointsOver(content, popup)
         verify(points.length > 0, "no point lies over a control")
         const gestures = {
+            "hover": point => hoverAt(point.x, point.y),
             "wheel": point => wheelAt(point.x, point.y, -360),
-            "click": point => clickAt(point.x, point.y)
+            "drag": point => dragAt(point.x, point.y, 0, 80),
+            "click": point => clickAt(point.x, point.y),
+            "double click": point => doubleClickAt(point.x, point.y)
         }
         for (const point of points) {
+            let closesOnClick = false
             for (const gesture of Object.keys(gestures)) {
+                // A click that closes the surface leaves what lies beneath to the next one, even
+                // the second of a double click.
+                if (gesture === "double click" && closesOnClick)
+                    continue
                 if (!popup.opened)
                     popup = openSurface(content, data.surface).popup
                 TestProbe.clearRecords()
@@ -110,6 +145,7 @@ ScreenTestCase {
                 const signal = beneath.activated ?? beneath.clicked ?? beneath.toggled
                 signal.connect(fire)
                 gestures[gesture](point)
+                closesOnClick = gesture === "click" && !popup.opened
                 const hovered = beneath.isHovered || beneath.hovered
                 idle()
                 signal.disconnect(fire)
@@ -119,6 +155,30 @@ ScreenTestCase {
                 compare(page.contentY, contentY, what + ": the screen beneath scrolled")
             }
         }
+    }
+
+    // Tab keeps to the open surface, whichever way round, and closing it gives the focus back to the
+    // control that opened it.
+    function test_keyboardFocusStaysInside_data() {
+        return surfaceRows()
+    }
+
+    function test_keyboardFocusStaysInside(data) {
+        const content = show(contentComponent, "sidebarList")
+        const opened = openSurface(content, data.surface)
+        const frame = opened.popup.contentItem.parent
+        for (const key of [Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Tab,
+                           Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Backtab, Qt.Key_Backtab]) {
+            keyClick(key)
+            let focused = Window.activeFocusItem
+            while (focused && focused !== frame)
+                focused = focused.parentItem ?? focused.parent
+            verify(focused === frame, "the focus left for " + Window.activeFocusItem)
+        }
+        keyClick(Qt.Key_Escape)
+        tryCompare(opened.popup, "visible", false)
+        if (opened.opener)
+            compare(Window.activeFocusItem, opened.opener)
     }
 
     // The centres of the popup's controls and of its plain surface, and points around it, each
