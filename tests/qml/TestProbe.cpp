@@ -179,4 +179,3 @@ void TestProbe::checkSchedulesAt(const QDateTime& moment) {
 QDateTime TestProbe::now() {
     return pinnedNow.isValid() ? pinnedNow : QDateTime::currentDateTime();
 }
-

@@ -78,7 +78,6 @@ public:
     // The time the view model's schedule runner sees: the real one, except inside checkSchedulesAt.
     [[nodiscard]] static QDateTime now();
 
-
 private:
     [[nodiscard]] const Platform& platform() const;
 
