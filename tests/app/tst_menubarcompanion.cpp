@@ -124,29 +124,6 @@ private Q_SLOTS:
         QCOMPARE(quit.count(), 1);
     }
 
-    void itemsStartTheirOperations_data() {
-        columns<QStringList, QString>("path", "status");
-        QTest::newRow("preset") << QStringList{u"Apply Preset"_s, u"Developer Mode"_s}
-                                << u"'Developer Mode' applied."_s;
-        QTest::newRow("backup") << QStringList{u"Backup Dock Now"_s} << u"Backup created successfully."_s;
-    }
-
-    void itemsStartTheirOperations() {
-        QFETCH(QStringList, path);
-        start(true);
-        TestFiles::write(m_home->platform().dockPreferencesFile,
-                         R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict/></plist>)");
-
-        QMenu* menu = m_companion->menu();
-        Q_EMIT menu->aboutToShow();
-        for (const QString& title : path.first(path.size() - 1))
-            menu = item(*menu, title)->menu();
-        item(*menu, path.last())->trigger();
-        waitUntilIdle();
-        QCOMPARE(m_viewModel->lastError(), QString());
-        QTEST(m_viewModel->statusMessage(), "status");
-    }
-
     void autoHideWritesThroughPerformAndFollowsTheViewModel() {
         start(false);
         QAction* autoHide = item(*m_companion->menu(), u"Auto-hide Dock"_s);

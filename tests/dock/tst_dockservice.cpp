@@ -162,56 +162,47 @@ private Q_SLOTS:
     }
 
     // Moving the whole domain goes through temporary files and two tools; whatever happens, the user gets
-    // one clear sentence and the temporary folder is left as it was.
+    // one clear sentence and the temporary folder is left as it was. A tool that cannot be started
+    // fails the way the shell reports it, unchanged.
     void failedTransfersExplainThemselves_data() {
-        columns<QString, QByteArray, QString>("operation", "toolError", "description");
-
+        columns<DockOperation, QByteArray, QString, QString>("operation", "toolError", "missingTool",
+                                                             "description");
+        const DockOperation exportOnly(exportAndDiscard);
         QTest::newRow("export, one line")
-            << u"export"_s << QByteArray("Domain com.apple.dock does not exist\n")
+            << exportOnly << QByteArray("Domain com.apple.dock does not exist\n") << QString()
             << u"Couldn't read the current Dock layout. Domain com.apple.dock does not exist"_s;
         QTest::newRow("export, silent")
-            << u"export"_s << QByteArray() << u"Couldn't read the current Dock layout."_s;
+            << exportOnly << QByteArray() << QString() << u"Couldn't read the current Dock layout."_s;
         QTest::newRow("import, two lines")
-            << u"import"_s << QByteArray("  Could not import\nfrom file  \n\n")
-            << u"Couldn't apply the Dock layout. Could not import\nfrom file"_s;
+            << DockOperation(importSomething) << QByteArray("  Could not import\nfrom file  \n\n")
+            << QString() << u"Couldn't apply the Dock layout. Could not import\nfrom file"_s;
+        QTest::newRow("export, no defaults") << exportOnly << QByteArray() << u"defaults"_s << QString();
+        QTest::newRow("restart after import, no killall")
+            << DockOperation(importSomething) << QByteArray() << u"killall"_s << QString();
     }
 
     void failedTransfersExplainThemselves() {
-        QFETCH(QString, operation);
+        QFETCH(DockOperation, operation);
         QFETCH(QByteArray, toolError);
+        QFETCH(QString, missingTool);
         QFETCH(QString, description);
         TestHome home;
-        home.setVariable("BERTHWISE_RECORD_EXIT", "1");
-        home.setVariable("BERTHWISE_RECORD_STDERR", toolError);
-        const Platform platform = recordingPlatformWithFiles(home);
-        const DockService dock{ShellService(platform)};
-
-        QCOMPARE(outcome(operation == u"export" ? exportAndDiscard(dock) : importSomething(dock)),
-                 u"DockError: "_s + description);
-
-        // A failed import must not restart the Dock: only the one `defaults` call happened.
-        QCOMPARE(home.recordedCalls().size(), 1);
-        QCOMPARE(leftovers(platform), QStringList());
-    }
-
-    void launchFailuresPassThroughUnchanged_data() {
-        columns<DockOperation, QString>("operation", "missingTool");
-
-        QTest::newRow("export") << DockOperation(exportAndDiscard) << u"defaults"_s;
-        QTest::newRow("restart after import") << DockOperation(importSomething) << u"killall"_s;
-    }
-
-    void launchFailuresPassThroughUnchanged() {
-        QFETCH(DockOperation, operation);
-        QFETCH(QString, missingTool);
-        TestHome home;
+        QString expected = u"DockError: "_s + description;
+        if (missingTool.isEmpty()) {
+            home.setVariable("BERTHWISE_RECORD_EXIT", "1");
+            home.setVariable("BERTHWISE_RECORD_STDERR", toolError);
+        }
         Platform platform = recordingPlatformWithFiles(home);
-        const QString missing = home.path() + u"/no-such-"_s + missingTool;
-        (missingTool == u"defaults" ? platform.defaultsPath : platform.killallPath) = missing;
+        if (!missingTool.isEmpty()) {
+            const QString missing = home.path() + u"/no-such-"_s + missingTool;
+            (missingTool == u"defaults" ? platform.defaultsPath : platform.killallPath) = missing;
+            expected = outcome(ShellService(platform).run(missing, {}));
+            QVERIFY2(expected.startsWith(u"Error: "_s), qPrintable(expected));
+        }
 
-        const QString launchFailure = outcome(ShellService(platform).run(missing, {}));
-        QVERIFY2(launchFailure.startsWith(u"Error: "_s), qPrintable(launchFailure));
-        QCOMPARE(outcome(operation(DockService{ShellService(platform)})), launchFailure);
+        QCOMPARE(outcome(operation(DockService{ShellService(platform)})), expected);
+        // A failed import must not restart the Dock: only the one `defaults` call happened.
+        QCOMPARE(home.recordedCalls().size(), missingTool == u"defaults" ? 0 : 1);
         QCOMPARE(leftovers(platform), QStringList());
     }
 

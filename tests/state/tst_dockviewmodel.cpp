@@ -11,8 +11,6 @@
 #include <functional>
 #include <memory>
 
-#include <unistd.h>
-
 using namespace Qt::StringLiterals;
 using TestFiles::content;
 
@@ -117,26 +115,20 @@ private Q_SLOTS:
 
     void cleanup() { m_home.reset(); }
 
-    void startsFromInitialValuesThenShowsTheDock_data() {
-        QTest::addColumn<DockViewModel::DockReading>("reading");
-        QTest::newRow("read at once") << DockViewModel::DockReading::atConstruction;
-        QTest::newRow("read when asked") << DockViewModel::DockReading::whenAsked;
-    }
-
+    // Every other test reads the Dock at construction; this one holds the reading back until asked.
     void startsFromInitialValuesThenShowsTheDock() {
-        QFETCH(DockViewModel::DockReading, reading);
         writeDock(u"tilesize"_s, u"-int"_s, u"33"_s);
         writeDock(u"orientation"_s, u"-string"_s, u"left"_s);
 
-        DockViewModel model(platform(), &QDateTime::currentDateTime, nullptr, reading);
+        DockViewModel model(platform(), &QDateTime::currentDateTime, nullptr,
+                            DockViewModel::DockReading::whenAsked);
         const DockConfiguration initial{
             .magnificationSize = 96, .showRecentApps = false, .minimizeToApplication = true};
         QCOMPARE(published(model), initial);
         QVERIFY(model.statusMessage() == u"Ready"_s && !model.isWorking() &&
                 model.backups()->paths().isEmpty());
 
-        if (reading == DockViewModel::DockReading::whenAsked)
-            model.readDock();
+        model.readDock();
         QVERIFY(dockWasRead(model));
         QCOMPARE(
             published(model),
@@ -226,38 +218,6 @@ private Q_SLOTS:
             model.reloadProfiles();
             QTRY_COMPARE(model.profiles()->profiles(), profiles);
         }
-    }
-
-    // The Backup & Restore screen says nothing about listing or deleting: the list shows the folder,
-    // and a new backup is listed even where the folder cannot be.
-    void backupsAreListedAndDeletedWithoutAlerts() {
-        const QString folder = platform().backupsFolder();
-        const QString backup = folder + u"/com.apple.dock.backup.20200101-000000.plist"_s;
-        TestFiles::write(backup, {});
-        DockViewModel model(platform());
-        QVERIFY(dockWasRead(model));
-        model.reloadBackups();
-        QTRY_COMPARE(model.backups()->paths(), QStringList{backup});
-        model.deleteBackup(folder + u"/gone.plist"_s);
-        QTRY_COMPARE(model.backups()->paths(), QStringList{backup});
-
-        // Root lists every folder, so there the listing cannot be made to fail this way.
-        if (::geteuid() != 0) {
-            QFile::setPermissions(folder, QFile::WriteOwner | QFile::ExeOwner);
-            model.createBackup();
-            QVERIFY(finished(model));
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QCOMPARE(model.statusMessage(), u"Backup created successfully."_s);
-            const QStringList backups = model.backups()->paths();
-            QVERIFY(backups.size() == 1 && backups.first() != backup && QFileInfo::exists(backups.first()));
-        }
-        const QString status = model.statusMessage();
-        // A file where the folder belongs cannot be listed, whoever runs the test.
-        QVERIFY(QDir(folder).removeRecursively());
-        TestFiles::write(folder, {});
-        model.reloadBackups();
-        QTRY_VERIFY(model.backups()->paths().isEmpty());
-        QVERIFY(model.lastError().isEmpty() && model.statusMessage() == status);
     }
 
     void presetValuesArePublishedOnlyAfterTheDockChanged_data() {

@@ -93,12 +93,6 @@ private Q_SLOTS:
         QCOMPARE(presets.get(1).value(u"badges"_s).toStringList(),
                  (QStringList{u"Size 38px"_s, u"Left"_s, u"Auto-hide"_s}));
 
-        ProfileListModel profiles;
-        QList<DockProfile> list = profilesFrom({u"a:Desk"_s});
-        list[0].createdAt = QDateTime(QDate(2025, 3, 14), QTime(23, 30), Qt::UTC);
-        profiles.setProfiles(list);
-        QCOMPARE(profiles.get(0).value(u"capturedText"_s), u"Captured Mar 14, 2025"_s);
-
         BackupListModel backups;
         backups.setPaths({u"/b/com.apple.dock.backup.20250314-093005.plist"_s, u"/b/my backup.plist"_s,
                           u"/b/com.apple.dock.backup.2025xx14-093005.plist"_s});
