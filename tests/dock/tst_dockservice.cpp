@@ -201,7 +201,7 @@ private Q_SLOTS:
         }
 
         QCOMPARE(outcome(operation(DockService{ShellService(platform)})), expected);
-        // A failed import must not restart the Dock: only the one `defaults` call happened.
+        // A transfer stops at the first failure, so a failed import never restarts the Dock.
         QCOMPARE(home.recordedCalls().size(), missingTool == u"defaults" ? 0 : 1);
         QCOMPARE(leftovers(platform), QStringList());
     }
