@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 using TestFiles::content;
 
@@ -218,6 +220,38 @@ private Q_SLOTS:
             model.reloadProfiles();
             QTRY_COMPARE(model.profiles()->profiles(), profiles);
         }
+    }
+
+    // The Backup & Restore screen says nothing about listing or deleting: the list shows the folder,
+    // and a new backup is listed even where the folder cannot be.
+    void backupsAreListedAndDeletedWithoutAlerts() {
+        const QString folder = platform().backupsFolder();
+        const QString backup = folder + u"/com.apple.dock.backup.20200101-000000.plist"_s;
+        TestFiles::write(backup, {});
+        DockViewModel model(platform());
+        QVERIFY(dockWasRead(model));
+        model.reloadBackups();
+        QTRY_COMPARE(model.backups()->paths(), QStringList{backup});
+        model.deleteBackup(folder + u"/gone.plist"_s);
+        QTRY_COMPARE(model.backups()->paths(), QStringList{backup});
+
+        // Root lists every folder, so there the listing cannot be made to fail this way.
+        if (::geteuid() != 0) {
+            QFile::setPermissions(folder, QFile::WriteOwner | QFile::ExeOwner);
+            model.createBackup();
+            QVERIFY(finished(model));
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QCOMPARE(model.statusMessage(), u"Backup created successfully."_s);
+            const QStringList backups = model.backups()->paths();
+            QVERIFY(backups.size() == 1 && backups.first() != backup && QFileInfo::exists(backups.first()));
+        }
+        const QString status = model.statusMessage();
+        // A file where the folder belongs cannot be listed, whoever runs the test.
+        QVERIFY(QDir(folder).removeRecursively());
+        TestFiles::write(folder, {});
+        model.reloadBackups();
+        QTRY_VERIFY(model.backups()->paths().isEmpty());
+        QVERIFY(model.lastError().isEmpty() && model.statusMessage() == status);
     }
 
     void presetValuesArePublishedOnlyAfterTheDockChanged_data() {
