@@ -139,28 +139,6 @@ private Q_SLOTS:
         }
     }
 
-    // Every `defaults` run waits until all thirteen have started; reads made one after another would
-    // never get there, give up, and leave the defaults in place.
-    void allThirteenReadsRunAtOnce() {
-        TestHome home;
-        const QString barrier = home.path() + u"/barrier"_s;
-        QDir().mkpath(barrier);
-        Platform platform = home.platform();
-        platform.defaultsPath = writeExecutable(home.path() + u"/barrier-defaults"_s,
-                                                "dir='" + QFile::encodeName(barrier) +
-                                                    "'\n[ -e \"$dir/gave-up\" ] && exit 1\n: > \"$dir/$3\"\n"
-                                                    "for i in $(seq 600); do [ $(ls \"$dir\" | wc -l) -ge 13 "
-                                                    "] && { echo 1; exit 0; }; sleep 0.05; done\n"
-                                                    ": > \"$dir/gave-up\"; exit 1\n");
-        const DockService dock{ShellService(platform)};
-
-        const CapturedDockConfiguration read = runTask(dock.readConfiguration());
-
-        QVERIFY(!QFile::exists(barrier + u"/gave-up"_s));
-        QCOMPARE(read.autoHide, true);
-        QCOMPARE(read.showOnlyRunningApps, true);
-    }
-
     // Moving the whole domain goes through temporary files and two tools; whatever happens, the user gets
     // one clear sentence and the temporary folder is left as it was. A tool that cannot be started
     // fails the way the shell reports it, unchanged.

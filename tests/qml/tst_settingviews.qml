@@ -68,9 +68,11 @@ ScreenTestCase {
         // Still bound after the drag, so that an applied profile moves it.
         DockViewModel.dockSize = 40;
         compare(slider.value, 40);
-        // A value between steps (from a profile, say) shows truncated, as it is written.
+        // A value between steps (from a profile, say) shows truncated, as it is written: cut, not rounded.
         DockViewModel.dockSize = 63.9;
         compare(label.text, "63px");
+        DockViewModel.applyDockSize();
+        compare(scriptsAfterIdle(), [written("tilesize -int 64"), written("tilesize -int 63")]);
     }
 
     // Pointer, keyboard and screen reader each make one write, and every control keeps following the

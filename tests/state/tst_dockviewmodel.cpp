@@ -117,38 +117,6 @@ private Q_SLOTS:
 
     void cleanup() { m_home.reset(); }
 
-    // Every other test reads the Dock at construction; this one holds the reading back until asked.
-    void startsFromInitialValuesThenShowsTheDock() {
-        writeDock(u"tilesize"_s, u"-int"_s, u"33"_s);
-        writeDock(u"orientation"_s, u"-string"_s, u"left"_s);
-
-        DockViewModel model(platform(), &QDateTime::currentDateTime, nullptr,
-                            DockViewModel::DockReading::whenAsked);
-        const DockConfiguration initial{
-            .magnificationSize = 96, .showRecentApps = false, .minimizeToApplication = true};
-        QCOMPARE(published(model), initial);
-        QVERIFY(model.statusMessage() == u"Ready"_s && !model.isWorking() &&
-                model.backups()->paths().isEmpty());
-
-        model.readDock();
-        QVERIFY(dockWasRead(model));
-        QCOMPARE(
-            published(model),
-            DockConfiguration({.dockSize = 33, .magnificationSize = 77, .orientation = DockPosition::left}));
-    }
-
-    // The slider hands over fractions; the Dock takes whole points, cut, not rounded.
-    void sizeIsWrittenTruncated() {
-        DockViewModel model(m_home->recordingPlatform());
-        QVERIFY(dockWasRead(model));
-        model.setDockSize(63.9);
-        model.applyDockSize();
-        QVERIFY(finished(model));
-        QCOMPARE(model.statusMessage(), u"Dock updated successfully."_s);
-        QCOMPARE(m_home->recordedScripts(),
-                 QStringList{u"defaults write com.apple.dock tilesize -int 63\nkillall Dock"_s});
-    }
-
     // The quick operation ends first, so a busy state that ended with it would show there.
     void performStaysBusyUntilTheLastEndsAndReportsFailure() {
         DockViewModel model(failingShell());
