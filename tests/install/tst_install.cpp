@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "Columns.h"
 #include "TestFiles.h"
 
 #include <QProcess>
@@ -52,28 +51,6 @@ private Q_SLOTS:
         QVERIFY2(install.exitCode() == 0, install.readAll().constData());
         // The simulator's `defaults` and `killall` would shadow the system's for the whole session.
         QCOMPARE(QDir(installed(u"bin"_s)).entryList(QDir::Files), QStringList{u"berthwise"_s});
-    }
-
-    void installsTheProgramWithItsDesktopFiles_data() {
-        columns<QString, bool>("file", "executable");
-        QTest::newRow("program") << u"bin/berthwise"_s << true;
-        QTest::newRow("simulated defaults") << u"libexec/berthwise/defaults"_s << true;
-        QTest::newRow("simulated killall") << u"libexec/berthwise/killall"_s << true;
-        QTest::newRow("menu entry") << u"share/applications/berthwise.desktop"_s << false;
-        QTest::newRow("metadata") << u"share/metainfo/" BERTHWISE_APP_ID ".metainfo.xml"_s << false;
-        QTest::newRow("scalable icon") << u"share/icons/hicolor/scalable/apps/berthwise.svg"_s << false;
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
-            const QString icon = u"share/icons/hicolor/%1x%1/apps/berthwise.png"_s.arg(size);
-            QTest::newRow(qPrintable(icon)) << icon << false;
-        }
-        QTest::newRow("licence") << u"share/doc/berthwise/copyright"_s << false;
-    }
-
-    void installsTheProgramWithItsDesktopFiles() {
-        QFETCH(QString, file);
-        const QFileInfo info(installed(file));
-        QVERIFY2(info.isFile() && info.size() > 0, qPrintable(file));
-        QTEST(info.isExecutable(), "executable");
     }
 
     // Started from its prefix with a fresh home, the program runs the installed simulator (seen

@@ -4,7 +4,6 @@
 #include "TestHome.h"
 #include "platform/LaunchAtLogin.h"
 
-#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -42,37 +41,6 @@ private Q_SLOTS:
         // Nothing is left behind by the atomic write.
         QCOMPARE(QDir(QFileInfo(launch.entryFile()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
                  after.isEmpty() ? QStringList() : QStringList{u"berthwise.desktop"_s});
-    }
-
-    // The session starts the entry through its PATH: the bare name only where that reaches the
-    // running program. Every row has an installed copy in usr/bin, and bin is a link to usr/bin.
-    void execLineStartsTheRunningProgram_data() {
-        columns<QString, QString, bool>("executable", "path", "byName");
-        QTest::newRow("installed") << u"usr/bin/berthwise"_s << u"usr/local/bin:usr/bin"_s << true;
-        QTest::newRow("installed, on the PATH through a link") << u"usr/bin/berthwise"_s << u"bin"_s << true;
-        QTest::newRow("build folder") << u"build/bin/berthwise"_s << u"usr/bin"_s << false;
-    }
-
-    void execLineStartsTheRunningProgram() {
-        QFETCH(QString, executable);
-        QFETCH(QString, path);
-        QFETCH(bool, byName);
-        TestHome home;
-        const QDir root(home.path());
-        for (const QString& program : {u"usr/bin/berthwise"_s, u"build/bin/berthwise"_s})
-            writeExecutable(root.filePath(program), {});
-        QVERIFY(QFile::link(root.filePath(u"usr/bin"_s), root.filePath(u"bin"_s)));
-        QStringList folders;
-        for (const QString& folder : path.split(u':'))
-            folders.append(root.filePath(folder));
-        const QByteArray savedPath = qgetenv("PATH");
-        const auto restorePath = qScopeGuard([&] { qputenv("PATH", savedPath); });
-        qputenv("PATH", folders.join(u':').toUtf8());
-
-        const QString program = root.filePath(executable);
-        const QByteArray entry = LaunchAtLogin::entryContents(LaunchAtLogin::launchCommand(program));
-        const QByteArray expected = "Exec=" + (byName ? QByteArray("berthwise") : program.toUtf8()) + '\n';
-        QVERIFY2(entry.contains(expected), entry.constData());
     }
 
     void execLineQuotesWhatTheFormatReserves() {

@@ -3,7 +3,6 @@
 #include "TestHome.h"
 #include "platform/Platform.h"
 
-#include <QProcessEnvironment>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -34,19 +33,6 @@ private Q_SLOTS:
         QCOMPARE(platform.shellPath, honoured ? expected : standard.shellPath);
         QCOMPARE(platform.defaultsPath, honoured ? expected : standard.defaultsPath);
         QCOMPARE(platform.killallPath, honoured ? expected : standard.killallPath);
-    }
-
-    // Nothing the app or its children touch lies outside the home, and the children find the
-    // simulator before any system tool of the same name.
-    void describesTheSystemInsideTheHome() {
-        TestHome home;
-        const Platform platform = Platform::current();
-        for (const QString& path :
-             {platform.applicationSupportFolder, platform.dockPreferencesFile, platform.temporaryFolder})
-            QVERIFY2(path.startsWith(home.path() + u'/'), qPrintable(path));
-        const QProcessEnvironment children = platform.childEnvironment();
-        QCOMPARE(children.value(u"PATH"_s).split(u':').first(), platform.simulatorFolder);
-        QCOMPARE(children.value(u"BERTHWISE_SIMULATED_DOCK"_s), platform.simulatedDockFolder);
     }
 };
 
