@@ -60,6 +60,16 @@ TestCase {
         tryCompare(sheet, "visible", false);
     }
 
+    // A profile as the profiles file holds it.
+    function profileRecord(id, name, fields) {
+        return Object.assign({
+            id: id, name: name, icon: "briefcase.fill", createdAt: "2025-03-14T09:30:05Z", dockSize: 64,
+            magnification: false, magnificationSize: 96, autoHide: false, fastAutoHide: false, showRecentApps: true,
+            minimizeToApplication: false, showHidden: false, showOnlyRunningApps: false, showProcessIndicators: true,
+            orientation: "bottom", minimizeEffect: "genie"
+        }, fields ?? {})
+    }
+
     // The script that writes these settings to the Dock's domain and restarts the Dock.
     function written(...settings) {
         return settings.map(setting => "defaults write com.apple.dock " + setting + "\n").join("") + "killall Dock";
