@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Whatever the profile readers accept, the writers must write back so that the readers accept it
-// again as equal records, and write it the same way the second time: otherwise a save would lose
-// profiles.
+// Whatever the profile and schedule readers accept, the writers must write back so that the readers
+// accept it again as equal records, dates to the last digit, and write it the same way the second
+// time: otherwise a save would lose profiles or schedules. Each input goes to every reader.
 #include "common/Error.h"
 #include "stores/JsonListStore.h"
 #include "stores/ProfileCoder.h"
+#include "stores/ScheduleCoder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -32,10 +33,16 @@ void checkRoundTrip(const QByteArray& json, Decode decode, Encode encode) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray json(reinterpret_cast<const char*>(data), qsizetype(size));
-    const JsonListStore<ProfileCoder> store(QString(), QStringLiteral("profiles"), QJsonDocument::Indented);
+    const JsonListStore<ProfileCoder> profiles(QString(), QStringLiteral("profiles"),
+                                               QJsonDocument::Indented);
     checkRoundTrip<QList<DockProfile>>(
-        json, [&](const QByteArray& bytes) { return store.decode(bytes); },
-        [&](const QList<DockProfile>& profiles) { return store.encode(profiles); });
+        json, [&](const QByteArray& bytes) { return profiles.decode(bytes); },
+        [&](const QList<DockProfile>& list) { return profiles.encode(list); });
     checkRoundTrip<DockProfile>(json, &ProfileCoder::decodeOne, &ProfileCoder::encodeOne);
+    const JsonListStore<ScheduleCoder> schedules(QString(), QStringLiteral("schedules"),
+                                                 QJsonDocument::Compact);
+    checkRoundTrip<QList<DockSchedule>>(
+        json, [&](const QByteArray& bytes) { return schedules.decode(bytes); },
+        [&](const QList<DockSchedule>& list) { return schedules.encode(list); });
     return 0;
 }
