@@ -55,14 +55,6 @@ TestProbe* TestProbe::create(QQmlEngine* /*engine*/, QJSEngine* /*scriptEngine*/
     return currentProbe;
 }
 
-QStringList TestProbe::recordedScripts() const {
-    return m_home.recordedScripts();
-}
-
-void TestProbe::clearRecords() const {
-    m_home.clearRecords();
-}
-
 bool TestProbe::waitUntilIdle() const {
     const bool idle = QTest::qWaitFor([this] { return !m_viewModel.isWorking(); }, 60'000);
     // Lists are read, and backups deleted, on the disk queue outside any operation.
@@ -71,37 +63,9 @@ bool TestProbe::waitUntilIdle() const {
     return idle;
 }
 
-const Platform& TestProbe::platform() const {
-    return m_viewModel.backupService().shell().platform();
-}
-
-QUrl TestProbe::dockPreferencesFile() const {
-    return QUrl::fromLocalFile(platform().dockPreferencesFile);
-}
-
 void TestProbe::resetDockFiles() const {
     writeFile(dockPreferencesFile(), minimalDockPreferences);
     QDir(platform().backupsFolder()).removeRecursively();
-}
-
-void TestProbe::removeDockPreferences() const {
-    QFile::remove(dockPreferencesFile().toLocalFile());
-}
-
-QStringList TestProbe::backupFiles() const {
-    return QDir(platform().backupsFolder()).entryList(QDir::Files, QDir::Name);
-}
-
-QUrl TestProbe::backupFile(const QString& fileName) const {
-    return QUrl::fromLocalFile(platform().backupsFolder() + u'/' + fileName);
-}
-
-QUrl TestProbe::profilesFile() const {
-    return QUrl::fromLocalFile(m_viewModel.profileService().profilesFile());
-}
-
-QUrl TestProbe::homeFile(const QString& name) const {
-    return QUrl::fromLocalFile(QDir(m_home.path()).filePath(name));
 }
 
 QString TestProbe::fileText(const QUrl& file) const {

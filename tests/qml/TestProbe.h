@@ -5,6 +5,8 @@
 #include "state/DockViewModel.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QObject>
 #include <QQuickItem>
 #include <QStringList>
@@ -32,31 +34,37 @@ public:
     static TestProbe* create(QQmlEngine* engine, QJSEngine* scriptEngine);
 
     // The scripts handed to the shell after "-lc", in order.
-    Q_INVOKABLE [[nodiscard]] QStringList recordedScripts() const;
-    Q_INVOKABLE void clearRecords() const;
+    Q_INVOKABLE [[nodiscard]] QStringList recordedScripts() const { return m_home.recordedScripts(); }
+    Q_INVOKABLE void clearRecords() const { m_home.clearRecords(); }
     // Spins the event loop until no operation runs; false when that does not happen within a minute.
     Q_INVOKABLE bool waitUntilIdle() const;
 
     // Puts a small valid Dock preferences file in place, so backups have something to copy, and
     // removes every backup: they are named by the second, so tests that count new ones start from none.
     Q_INVOKABLE void resetDockFiles() const;
-    Q_INVOKABLE void removeDockPreferences() const;
-    Q_INVOKABLE [[nodiscard]] QUrl dockPreferencesFile() const;
+    Q_INVOKABLE void removeDockPreferences() const { QFile::remove(platform().dockPreferencesFile); }
+    Q_INVOKABLE [[nodiscard]] QUrl dockPreferencesFile() const {
+        return QUrl::fromLocalFile(platform().dockPreferencesFile);
+    }
     // The backups' file names, and where one named `fileName` goes.
-    Q_INVOKABLE [[nodiscard]] QStringList backupFiles() const;
-    Q_INVOKABLE [[nodiscard]] QUrl backupFile(const QString& fileName) const;
+    Q_INVOKABLE [[nodiscard]] QStringList backupFiles() const {
+        return QDir(platform().backupsFolder()).entryList(QDir::Files, QDir::Name);
+    }
+    Q_INVOKABLE [[nodiscard]] QUrl backupFile(const QString& fileName) const {
+        return QUrl::fromLocalFile(platform().backupsFolder() + u'/' + fileName);
+    }
 
     // Files the screens read and write: the profiles file, and any file in the test home, named
     // by its location as file dialogs give it. A file that cannot be read reads as empty. Saves
     // still under way land before a file is read or written.
-    Q_INVOKABLE [[nodiscard]] QUrl profilesFile() const;
-    Q_INVOKABLE [[nodiscard]] QUrl homeFile(const QString& name) const;
+    Q_INVOKABLE [[nodiscard]] QUrl profilesFile() const {
+        return QUrl::fromLocalFile(platform().profilesFile());
+    }
+    Q_INVOKABLE [[nodiscard]] QUrl homeFile(const QString& name) const {
+        return QUrl::fromLocalFile(QDir(m_home.path()).filePath(name));
+    }
     Q_INVOKABLE [[nodiscard]] QString fileText(const QUrl& file) const;
     Q_INVOKABLE void writeFile(const QUrl& file, const QString& text) const;
-
-    // Addresses the screens asked the browser to open; no test reaches a real browser.
-    Q_INVOKABLE [[nodiscard]] QStringList openedAddresses() const { return m_openedAddresses; }
-    void recordOpenedAddress(const QString& address) { m_openedAddresses.append(address); }
 
     // Triggers an accessibility action ("Press", "Toggle", "Increase", "Decrease", "SetFocus") the
     // way a screen reader does, through the item's accessibility interface; false when the item
@@ -79,9 +87,8 @@ public:
     [[nodiscard]] static QDateTime now();
 
 private:
-    [[nodiscard]] const Platform& platform() const;
+    [[nodiscard]] const Platform& platform() const { return m_viewModel.backupService().shell().platform(); }
 
     TestHome m_home;
     DockViewModel m_viewModel;
-    QStringList m_openedAddresses;
 };

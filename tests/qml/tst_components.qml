@@ -9,9 +9,6 @@ ScreenTestCase {
 
     name: "Components"
 
-    Component { id: cardComponent; PressableCard { width: 200; height: 120 } }
-    SignalSpy { id: activations; signalName: "activated" }
-
     Component { id: timeComponent; TimePicker {} }
 
     // A picker in a scrolling sheet's body, which must stay put while a wheel turns.
@@ -54,23 +51,6 @@ ScreenTestCase {
         id: confirmationComponent
 
         ConfirmationDialog { title: "Restore this backup?"; message: "Your current Dock will be replaced with: a"; defaultText: "Restore" }
-    }
-
-    // A disabled card ignores every way of pressing it; an enabled one runs once for each. Keys
-    // cannot reach a disabled card, since it takes no focus.
-    function test_pressableCardActsOncePerPress_data() {
-        return table(["tag", "way", "enabled"], [
-            ["click", "click", true], ["Space", Qt.Key_Space, true], ["Return", Qt.Key_Return, true],
-            ["Enter", Qt.Key_Enter, true], ["Press", "Press", true], ["click while disabled", "click", false],
-            ["Press while disabled", "Press", false]
-        ]);
-    }
-
-    function test_pressableCardActsOncePerPress(data) {
-        activations.clear();
-        activations.target = createTemporaryObject(cardComponent, testCase, { enabled: data.enabled });
-        operate(activations.target, data.way);
-        compare(activations.count, data.enabled ? 1 : 0);
     }
 
     // Each wheel turns round on its own; in a 12-hour locale the hours run 12, 1, ... 11 within

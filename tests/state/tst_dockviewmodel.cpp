@@ -117,28 +117,6 @@ private Q_SLOTS:
 
     void cleanup() { m_home.reset(); }
 
-    // The quick operation ends first, so a busy state that ended with it would show there.
-    void performStaysBusyUntilTheLastEndsAndReportsFailure() {
-        DockViewModel model(failingShell());
-        QVERIFY(dockWasRead(model));
-        QList<bool> workingAtEachEnd;
-        connect(&model, &DockViewModel::statusMessageChanged, this,
-                [&] { workingAtEachEnd.append(model.isWorking()); });
-        model.perform(u"Quick."_s, succeed);
-        model.applyAutoHide(true);
-        QVERIFY(model.isWorking());
-        QVERIFY(finished(model));
-        QCOMPARE(workingAtEachEnd, QList<bool>({true, true}));
-        QVERIFY(model.isAutoHideEnabled());
-        QCOMPARE(model.statusMessage(), somethingWentWrong);
-        QVERIFY2(model.lastError().contains(u"/nonexistent/zsh"_s), qPrintable(model.lastError()));
-
-        model.perform(u"Done."_s, succeed);
-        QVERIFY(model.isWorking() && model.lastError().isEmpty());
-        QVERIFY(finished(model));
-        QCOMPARE(model.statusMessage(), u"Done."_s);
-    }
-
     void profileChangesArePublishedOnlyOnceSaved_data() {
         columns<Call, bool, QString, QStringList>("call", "saveFails", "status", "names");
         const Call capture([](DockViewModel& m) { m.captureProfile(u" \n\t "_s, u"star"_s); });
@@ -341,60 +319,42 @@ private Q_SLOTS:
     }
 
     // Two captured profiles, scheduled from the editor for the minute the clock shows, against the
-    // simulated Dock: one per tick in list order, each bringing its layout back in one relaunch, and
-    // neither again in that minute: not on a later tick, not after a switch went off and on again, not
-    // after a restart.
+    // simulated Dock: one per tick in list order, each after a backup of the Dock it replaces and
+    // bringing its layout back in one relaunch, and neither again in that minute.
     void runnerAppliesOncePerMinute() {
         QDateTime now = at(monday, 9, 0, 10);
-        const auto clock = [&now] { return now; };
+        DockViewModel model(platform(), [&now] { return now; });
         const auto tileSize = [this] { return m_home->dock(u"read"_s, {u"tilesize"_s}).output; };
-        {
-            DockViewModel model(platform(), clock);
-            QVERIFY(dockWasRead(model));
-            for (const QString& size : {u"30"_s, u"40"_s}) {
-                writeDock(u"tilesize"_s, u"-int"_s, size);
-                model.captureProfile(u"Size "_s + size, u"moon.fill"_s);
-                QVERIFY(finished(model));
-            }
-            // Newest first: "Size 40", then "Size 30".
-            for (int row : {1, 0})
-                model.addSchedule(model.profiles()->get(row).value(u"profileId"_s).toString(), 9, 0, {2},
-                                  true);
-            const QString firstId = model.schedules()->get(0).value(u"scheduleId"_s).toString();
-            writeDock(u"tilesize"_s, u"-int"_s, u"64"_s);
-            const int restarts = m_home->dockRestarts();
-
-            model.checkSchedules();
+        QVERIFY(dockWasRead(model));
+        for (const QString& size : {u"30"_s, u"40"_s}) {
+            writeDock(u"tilesize"_s, u"-int"_s, size);
+            model.captureProfile(u"Size "_s + size, u"moon.fill"_s);
             QVERIFY(finished(model));
-            QCOMPARE(model.statusMessage(), u"Schedule applied 'Size 30'."_s);
-            QCOMPARE(tileSize(), u"30"_s);
-            QCOMPARE(m_home->dockRestarts(), restarts + 1);
-            QVERIFY(!model.schedules()->schedules().at(1).lastAppliedDate);
-            // A backup of the Dock it replaced came first.
-            const QString backup = model.backupService().listBackups().value(0);
-            QCOMPARE(DockService::parseConfiguration(content(backup)).dockSize, 64);
-
-            now = at(monday, 9, 0, 40);
-            model.checkSchedules();
-            QVERIFY(finished(model));
-            QCOMPARE(model.lastScheduleApplied(), u"Size 40"_s);
-            QCOMPARE(tileSize(), u"40"_s);
-
-            writeDock(u"tilesize"_s, u"-int"_s, u"64"_s);
-            model.checkSchedules();
-            model.setScheduleEnabled(firstId, false);
-            model.setScheduleEnabled(firstId, true);
-            now = at(monday, 9, 0, 45);
-            model.checkSchedules();
-            QVERIFY(!model.isWorking());
-            QCOMPARE(m_home->dockRestarts(), restarts + 2);
         }
-        DockViewModel restarted(platform(), clock);
-        QVERIFY(dockWasRead(restarted));
+        // Newest first: "Size 40", then "Size 30".
+        for (int row : {1, 0})
+            model.addSchedule(model.profiles()->get(row).value(u"profileId"_s).toString(), 9, 0, {2}, true);
+        writeDock(u"tilesize"_s, u"-int"_s, u"64"_s);
+        const int restarts = m_home->dockRestarts();
+
+        model.checkSchedules();
+        QVERIFY(finished(model));
+        QCOMPARE(model.statusMessage(), u"Schedule applied 'Size 30'."_s);
+        QCOMPARE(tileSize(), u"30"_s);
+        QCOMPARE(m_home->dockRestarts(), restarts + 1);
+        QVERIFY(!model.schedules()->schedules().at(1).lastAppliedDate);
+        const QString backup = model.backupService().listBackups().value(0);
+        QCOMPARE(DockService::parseConfiguration(content(backup)).dockSize, 64);
+
+        now = at(monday, 9, 0, 40);
+        model.checkSchedules();
+        QVERIFY(finished(model));
+        QCOMPARE(model.lastScheduleApplied(), u"Size 40"_s);
+        QCOMPARE(tileSize(), u"40"_s);
         now = at(monday, 9, 0, 50);
-        restarted.checkSchedules();
-        QVERIFY(!restarted.isWorking());
-        QCOMPARE(tileSize(), u"64"_s);
+        model.checkSchedules();
+        QVERIFY(!model.isWorking());
+        QCOMPARE(m_home->dockRestarts(), restarts + 2);
     }
 };
 

@@ -51,10 +51,6 @@ void TestHome::setVariable(const char* name, const QByteArray& value) {
     qputenv(name, value);
 }
 
-Platform TestHome::platform() const {
-    return Platform::current();
-}
-
 Platform TestHome::recordingPlatform() const {
     Platform recording = platform();
     const QString recorder = QStringLiteral(BERTHWISE_RECORDER);
@@ -62,10 +58,6 @@ Platform TestHome::recordingPlatform() const {
     recording.defaultsPath = recorder;
     recording.killallPath = recorder;
     return recording;
-}
-
-QString TestHome::recordFile() const {
-    return m_dir.filePath(u"calls.jsonl"_s);
 }
 
 QList<QStringList> TestHome::recordedCalls() const {
@@ -91,10 +83,6 @@ QStringList TestHome::recordedScripts() const {
             scripts.append(call.at(2));
     }
     return scripts;
-}
-
-void TestHome::clearRecords() const {
-    QFile::remove(recordFile());
 }
 
 int TestHome::dockRestarts() const {

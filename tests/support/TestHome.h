@@ -7,6 +7,7 @@
 #include "stores/DockSchedule.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QJsonArray>
 #include <QList>
 #include <QStringList>
@@ -26,17 +27,17 @@ public:
     void setVariable(const char* name, const QByteArray& value);
 
     // The platform as the app would see it inside this home, running against the simulated Dock.
-    [[nodiscard]] Platform platform() const;
+    [[nodiscard]] Platform platform() const { return Platform::current(); }
 
     // The same platform with the shell, `defaults` and `killall` replaced by the recording program,
     // which appends each call's arguments to recordFile() and exits with recordedExitCode.
     [[nodiscard]] Platform recordingPlatform() const;
-    [[nodiscard]] QString recordFile() const;
+    [[nodiscard]] QString recordFile() const { return m_dir.filePath(QStringLiteral("calls.jsonl")); }
     // Each call recorded so far: its program name followed by its arguments.
     [[nodiscard]] QList<QStringList> recordedCalls() const;
     // The scripts handed to the recording shell after "-lc", in order.
     [[nodiscard]] QStringList recordedScripts() const;
-    void clearRecords() const;
+    void clearRecords() const { QFile::remove(recordFile()); }
 
     // How often the simulated Dock was restarted.
     [[nodiscard]] int dockRestarts() const;
