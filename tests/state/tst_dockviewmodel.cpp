@@ -14,7 +14,6 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-using TestFiles::content;
 
 using Call = std::function<void(DockViewModel&)>;
 Q_DECLARE_METATYPE(Call)
@@ -105,14 +104,10 @@ private:
         return platform;
     }
 
-    void writeDock(const QString& key, const QString& type, const QString& value) const {
-        QCOMPARE(m_home->dock(u"write"_s, {key, type, value}).exitCode, 0);
-    }
-
 private Q_SLOTS:
     void init() {
         m_home = std::make_unique<TestHome>();
-        writeDock(u"largesize"_s, u"-int"_s, u"77"_s);
+        QCOMPARE(m_home->dock(u"write"_s, {u"largesize"_s, u"-int"_s, u"77"_s}).exitCode, 0);
     }
 
     void cleanup() { m_home.reset(); }
@@ -316,45 +311,6 @@ private Q_SLOTS:
         const auto due = runner.dueSchedule();
         QTEST(due.has_value(), "due");
         QVERIFY(!due || (due->profile == profile && due->scheduleId == schedule.id && due->now == now));
-    }
-
-    // Two captured profiles, scheduled from the editor for the minute the clock shows, against the
-    // simulated Dock: one per tick in list order, each after a backup of the Dock it replaces and
-    // bringing its layout back in one relaunch, and neither again in that minute.
-    void runnerAppliesOncePerMinute() {
-        QDateTime now = at(monday, 9, 0, 10);
-        DockViewModel model(platform(), [&now] { return now; });
-        const auto tileSize = [this] { return m_home->dock(u"read"_s, {u"tilesize"_s}).output; };
-        QVERIFY(dockWasRead(model));
-        for (const QString& size : {u"30"_s, u"40"_s}) {
-            writeDock(u"tilesize"_s, u"-int"_s, size);
-            model.captureProfile(u"Size "_s + size, u"moon.fill"_s);
-            QVERIFY(finished(model));
-        }
-        // Newest first: "Size 40", then "Size 30".
-        for (int row : {1, 0})
-            model.addSchedule(model.profiles()->get(row).value(u"profileId"_s).toString(), 9, 0, {2}, true);
-        writeDock(u"tilesize"_s, u"-int"_s, u"64"_s);
-        const int restarts = m_home->dockRestarts();
-
-        model.checkSchedules();
-        QVERIFY(finished(model));
-        QCOMPARE(model.statusMessage(), u"Schedule applied 'Size 30'."_s);
-        QCOMPARE(tileSize(), u"30"_s);
-        QCOMPARE(m_home->dockRestarts(), restarts + 1);
-        QVERIFY(!model.schedules()->schedules().at(1).lastAppliedDate);
-        const QString backup = model.backupService().listBackups().value(0);
-        QCOMPARE(DockService::parseConfiguration(content(backup)).dockSize, 64);
-
-        now = at(monday, 9, 0, 40);
-        model.checkSchedules();
-        QVERIFY(finished(model));
-        QCOMPARE(model.lastScheduleApplied(), u"Size 40"_s);
-        QCOMPARE(tileSize(), u"40"_s);
-        now = at(monday, 9, 0, 50);
-        model.checkSchedules();
-        QVERIFY(!model.isWorking());
-        QCOMPARE(m_home->dockRestarts(), restarts + 2);
     }
 };
 
