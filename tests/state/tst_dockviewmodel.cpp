@@ -29,22 +29,6 @@ QDateTime at(const QDate& day, int hour, int minute, int second) {
     return QDateTime(day, QTime(hour, minute, second));
 }
 
-// The twelve settings as the view model publishes them.
-DockConfiguration published(const DockViewModel& model) {
-    return {.dockSize = qint64(model.dockSize()),
-            .magnification = model.isMagnificationEnabled(),
-            .magnificationSize = qint64(model.magnificationSize()),
-            .autoHide = model.isAutoHideEnabled(),
-            .fastAutoHide = model.fastAutoHide(),
-            .showRecentApps = !model.hideRecentApps(),
-            .minimizeToApplication = model.minimizeIntoAppIcon(),
-            .showHidden = model.dimHiddenApps(),
-            .showOnlyRunningApps = model.showOnlyRunningApps(),
-            .showProcessIndicators = model.showRunningIndicators(),
-            .orientation = model.dockPosition(),
-            .minimizeEffect = model.minimizeEffect()};
-}
-
 // Full Power: every value differs from the initial ones and from the Dock the tests prepare.
 DockProfile profileNamed(const QString& name) {
     DockProfile profile;
@@ -205,18 +189,18 @@ private Q_SLOTS:
         QFETCH(bool, shellStarts);
         DockViewModel model(shellStarts ? platform() : failingShell());
         QVERIFY(dockWasRead(model));
-        const DockConfiguration before = published(model);
+        // Presentation Mode hides the Dock and makes it smaller; the settings table's test holds the rest.
+        const auto shown = [&model] { return std::pair(model.isAutoHideEnabled(), model.dockSize()); };
+        const auto before = shown();
         const int restartsBefore = m_home->dockRestarts();
         int restartsWhenPublished = -1;
         connect(&model, &DockViewModel::isAutoHideEnabledChanged, this,
                 [&] { restartsWhenPublished = m_home->dockRestarts(); });
         model.applyPreset(u"00000000-0000-0000-0000-000000000003"_s);
-        QCOMPARE(published(model), before);
+        QCOMPARE(shown(), before);
         QVERIFY(finished(model));
         QCOMPARE(model.statusMessage(), shellStarts ? u"'Presentation Mode' applied."_s : somethingWentWrong);
-        QCOMPARE(published(model),
-                 shellStarts ? static_cast<const DockConfiguration&>(DockPreset::builtInPresets().at(2))
-                             : before);
+        QCOMPARE(shown(), shellStarts ? std::pair(true, 36.0) : before);
         QCOMPARE(restartsWhenPublished > restartsBefore, shellStarts);
     }
 
