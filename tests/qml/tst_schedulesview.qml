@@ -172,12 +172,14 @@ ScreenTestCase {
                 edits ? [1, true, profileIds[1], undefined] : [0, false, profileIds[0], applied]);
     }
 
-    // Its schedules stay when a profile goes; saving one without choosing again keeps the old profile.
+    // Its schedules stay when a profile goes, and say so; saving one without choosing again keeps the
+    // old profile.
     function test_scheduleOfADeletedProfile() {
         DockViewModel.addSchedule(profileIds[0], 8, 30, [1, 7], true);
         TestProbe.storeProfiles(["Evening"]);
         const oldProfile = stored()[0].profileID;
         screen = show(screenComponent);
+        compare(scheduleAt(0).profileName, "Deleted Profile");
         operate(child(card(0), "editSchedule"), "click");
         verify(!inEditor("profileRow_Evening").isSelected);
         verify(inEditor("sheetDefault").enabled);

@@ -4,7 +4,6 @@
 #include "state/DisplayText.h"
 #include "state/PresetListModel.h"
 #include "state/ProfileListModel.h"
-#include "state/ScheduleListModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>
@@ -102,29 +101,6 @@ private Q_SLOTS:
         QCOMPARE(backups.get(1).value(u"fileName"_s), u"my backup.plist"_s);
         QCOMPARE(DisplayText::mediumDate(QDate(2025, 3, 14), QLocale(QLocale::French, QLocale::France)),
                  u"14 mars 2025"_s);
-    }
-
-    // A schedule's card names its profile; deleting or renaming the profile changes the row in place,
-    // so the card stays, with its focus and hover, and the schedule itself is kept.
-    void aScheduleRowFollowsItsProfile() {
-        ProfileListModel profiles;
-        profiles.setProfiles(profilesFrom({u"e:Evening"_s, u"w:Work"_s}));
-        ScheduleListModel schedules(profiles);
-        QAbstractItemModelTester tester(&schedules, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        DockSchedule schedule;
-        schedule.profileID = profiles.profiles().first().id;
-        schedules.setSchedules({schedule});
-        QStringList steps;
-        connect(&schedules, &QAbstractItemModel::dataChanged, this, [&] { steps.append(u"change"_s); });
-        connect(&schedules, &QAbstractItemModel::modelReset, this, [&] { steps.append(u"reset"_s); });
-
-        profiles.setProfiles(profilesFrom({u"e:Night"_s, u"w:Work"_s}));
-        QCOMPARE(column(schedules, u"profileName"_s), QStringList{u"Night"_s});
-        profiles.setProfiles(profilesFrom({u"w:Work"_s}));
-        QCOMPARE(column(schedules, u"profileName"_s), QStringList{u"Deleted Profile"_s});
-        QCOMPARE(column(schedules, u"profileIcon"_s), QStringList{u"square.stack.3d.up.fill"_s});
-        QCOMPARE(steps, (QStringList{u"change"_s, u"change"_s}));
-        QCOMPARE(schedules.schedules(), QList<DockSchedule>{schedule});
     }
 };
 
