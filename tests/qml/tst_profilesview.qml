@@ -155,11 +155,11 @@ ScreenTestCase {
         const exported = JSON.parse(text)
         compare(exported.name, data.name)
 
-        const opened = child(view, "importDialog")
-        opened.selectedFile = file
+        const importDialog = child(view, "importDialog")
+        importDialog.selectedFile = file
         operate(child(view, "importButton"), data.importWay)
-        tryCompare(opened, "visible", true)
-        opened.accept()
+        tryCompare(importDialog, "visible", true)
+        importDialog.accept()
         idle()
         compare(DockViewModel.statusMessage, "Profile imported.")
         compare(TestProbe.fileText(file), text)
