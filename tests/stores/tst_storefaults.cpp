@@ -8,7 +8,12 @@
 
 #include <QDirIterator>
 #include <QMap>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 using namespace StoreTestFiles;
@@ -61,8 +66,8 @@ const Operation operations[] = {
 
 } // namespace
 
-// Saving where a folder stands in the way of the file leaves what was there and says what failed and
-// why.
+// Saving where a folder stands in the way of the file, or onto a disk that fills up, leaves what was
+// there and says what failed.
 class StoreFaultsTest : public QObject {
     Q_OBJECT
 
@@ -102,6 +107,30 @@ private Q_SLOTS:
         QCOMPARE(snapshot(home.path()), before);
         QVERIFY2(message.contains(QDir::toNativeSeparators(target)), qPrintable(message));
         QVERIFY2(message.contains(u"a folder in its place"_s, Qt::CaseInsensitive), qPrintable(message));
+    }
+
+    // The file-size limit stands in for a full disk: past it a write comes up short, as it would there.
+    void aSaveCutShortLeavesTheFileAsItWas() {
+        TestHome home;
+        const Platform platform = home.platform();
+        write(platform.profilesFile(), data(u"profiles.json"_s));
+        QList<DockProfile> profiles = profilesIn(platform).loadProfiles();
+        // Longer than the file was, shorter than a write buffer: a buffered write would only fail at
+        // commit, where the shortfall goes unreported.
+        profiles.first().name = QString(2'000, u'x');
+        const auto before = snapshot(home.path());
+        const auto ignoring = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit full{.rlim_cur = rlim_t(content(platform.profilesFile()).size()),
+                          .rlim_max = limit.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &full);
+        const auto restore = qScopeGuard([&] {
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, ignoring);
+        });
+        QVERIFY_THROWS_EXCEPTION(Error, profilesIn(platform).saveProfiles(profiles));
+        QCOMPARE(snapshot(home.path()), before);
     }
 };
 
