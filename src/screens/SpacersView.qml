@@ -17,56 +17,45 @@ ScreenPage {
     readonly property string stackSubtitle: qsTr("Add a dynamic stack to the right side of your Dock.")
 
     // Clicks are never held back while an earlier addition runs: each one is a tile the user asked for.
+    function spacerCard(key, size, section, title, subtitle, icon) {
+        return { key: key, title: title, subtitle: subtitle, icon: icon,
+                 action: () => DockViewModel.addSpacer(size, section) }
+    }
+
+    // The Dock's own list-type numbers: 1 applications, 2 documents, 4 servers.
+    function stackCard(key, title, icon, listType) {
+        return { key: key, title: title, subtitle: screen.stackSubtitle, icon: icon,
+                 action: () => DockViewModel.addRecentStack(listType) }
+    }
+
     readonly property var sections: [
         {
             key: "apps", title: qsTr("Apps Section"),
             subtitle: qsTr("Adds a spacer between app icons on the left side of the Dock."),
             cards: [
-                {
-                    key: "standardAppsSpacer", title: qsTr("Standard Spacer"),
-                    subtitle: qsTr("Full-width blank tile between app groups."), icon: "rectangle.split.3x1.fill",
-                    action: () => DockViewModel.addSpacer("standard", "apps")
-                },
-                {
-                    key: "smallAppsSpacer", title: qsTr("Small Spacer"),
-                    subtitle: qsTr("Half-width blank tile for subtle separation."), icon: "rectangle.split.2x1.fill",
-                    action: () => DockViewModel.addSpacer("small", "apps")
-                }
+                spacerCard("standardAppsSpacer", "standard", "apps", qsTr("Standard Spacer"),
+                           qsTr("Full-width blank tile between app groups."), "rectangle.split.3x1.fill"),
+                spacerCard("smallAppsSpacer", "small", "apps", qsTr("Small Spacer"),
+                           qsTr("Half-width blank tile for subtle separation."), "rectangle.split.2x1.fill")
             ]
         },
         {
             key: "others", title: qsTr("Right Side"),
             subtitle: qsTr("Adds a spacer near Downloads, Trash, and stacks on the right side."),
             cards: [
-                {
-                    key: "standardRightSpacer", title: qsTr("Standard Right Spacer"),
-                    subtitle: qsTr("Full-width blank tile on the right section."), icon: "rectangle.split.3x1",
-                    action: () => DockViewModel.addSpacer("standard", "others")
-                },
-                {
-                    key: "smallRightSpacer", title: qsTr("Small Right Spacer"),
-                    subtitle: qsTr("Half-width tile on the right section."), icon: "rectangle.split.2x1",
-                    action: () => DockViewModel.addSpacer("small", "others")
-                }
+                spacerCard("standardRightSpacer", "standard", "others", qsTr("Standard Right Spacer"),
+                           qsTr("Full-width blank tile on the right section."), "rectangle.split.3x1"),
+                spacerCard("smallRightSpacer", "small", "others", qsTr("Small Right Spacer"),
+                           qsTr("Half-width tile on the right section."), "rectangle.split.2x1")
             ]
         },
         {
             key: "stacks", title: qsTr("Recent Stacks"),
             subtitle: qsTr("Add smart stacks that show recent apps, documents, or servers."),
-            // The Dock's own list-type numbers: 1 applications, 2 documents, 4 servers.
             cards: [
-                {
-                    key: "recentApplications", title: qsTr("Recent Applications"), subtitle: screen.stackSubtitle,
-                    icon: "app.fill", action: () => DockViewModel.addRecentStack(1)
-                },
-                {
-                    key: "recentDocuments", title: qsTr("Recent Documents"), subtitle: screen.stackSubtitle,
-                    icon: "doc.fill", action: () => DockViewModel.addRecentStack(2)
-                },
-                {
-                    key: "recentServers", title: qsTr("Recent Servers"), subtitle: screen.stackSubtitle,
-                    icon: "server.rack", action: () => DockViewModel.addRecentStack(4)
-                }
+                stackCard("recentApplications", qsTr("Recent Applications"), "app.fill", 1),
+                stackCard("recentDocuments", qsTr("Recent Documents"), "doc.fill", 2),
+                stackCard("recentServers", qsTr("Recent Servers"), "server.rack", 4)
             ]
         }
     ]
