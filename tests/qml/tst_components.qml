@@ -44,15 +44,6 @@ ScreenTestCase {
         }
     }
 
-    Component { id: captureComponent; CaptureProfileSheet {} }
-    Component { id: renameComponent; RenameProfileDialog {} }
-    Component { id: alertComponent; ErrorAlert {} }
-    Component {
-        id: confirmationComponent
-
-        ConfirmationDialog { title: "Restore this backup?"; message: "Your current Dock will be replaced with: a"; defaultText: "Restore" }
-    }
-
     // Each wheel turns round on its own; in a 12-hour locale the hours run 12, 1, ... 11 within
     // their half of the day.
     function test_timePickerWheels_data() {
@@ -139,39 +130,5 @@ ScreenTestCase {
         compare(sheet.accepts, data.accepts);
         compare(sheet.rejects, data.rejects);
         tryCompare(sheet, "visible", !!data.disabled);
-    }
-
-    // A sheet's header, body and footer share one inset from its edges, so that the title, the
-    // fields and the buttons line up; a sheet with dividers insets each region as it stands
-    // between them.
-    function test_sheetRegionsLineUp_data() {
-        const even = Theme.sheet.padding;
-        return table(["tag", "component", "header", "body", "footer"], [
-            ["capture", captureComponent, even, even, even],
-            ["rename", renameComponent, even, even, even],
-            ["confirmation", confirmationComponent, even, even, even],
-            ["error alert", alertComponent, even, even, even],
-            ["with dividers", sheetComponent, Theme.sheet.regionPadding, Theme.sheet.bodyPadding,
-             Theme.sheet.regionPadding]
-        ]);
-    }
-
-    function test_sheetRegionsLineUp(data) {
-        const sheet = createTemporaryObject(data.component, testCase);
-        sheet.open();
-        tryCompare(sheet, "opened", true);
-        const popup = sheet.contentItem.parent;
-        const edges = name => {
-            const item = child(popup, name);
-            const topLeft = item.mapToItem(popup, 0, 0);
-            return { left: topLeft.x, top: topLeft.y, right: popup.width - topLeft.x - item.width,
-                     bottom: popup.height - topLeft.y - item.height };
-        };
-        const header = edges("sheetHeader"), body = edges("sheetBody"), footer = edges("sheetFooter");
-        compare([header.left, header.top, header.right], [data.header, data.header, data.header]);
-        compare([body.left, body.right], [data.body, data.body]);
-        compare([footer.left, footer.right, footer.bottom], [data.footer, data.footer, data.footer]);
-        const button = sheet.defaultButton;
-        compare(popup.width - button.mapToItem(popup, button.width, 0).x, data.footer);
     }
 }

@@ -14,16 +14,6 @@ ScreenTestCase {
     readonly property string homeId: "0b3e5b7a-2f4c-4d5e-9a1b-3c4d5e6f7a8b"
 
     Component { id: viewComponent; ProfilesView {} }
-    Component {
-        id: cardComponent
-
-        ProfileCard {
-            profileId: homeId
-            icon: "display"
-            capturedText: ""
-            badges: ["Size 128px", "Bottom", "Auto-hide"]
-        }
-    }
     SignalSpy { id: captureSpy; signalName: "capture" }
 
     function store(profiles) {
@@ -164,26 +154,5 @@ ScreenTestCase {
         compare(DockViewModel.statusMessage, "Profile imported.")
         compare(TestProbe.fileText(file), text)
         compare(stored().map(profile => profile.name), [data.name, data.name])
-    }
-
-    // In the narrowest column the grid makes, the capture date stays on one line and a long name
-    // keeps clear of the menu beside it.
-    function test_cardTextsFitTheNarrowestColumn_data() {
-        return table(["tag", "date", "name"], [
-            ["September", "Captured Sep 30, 2026", "Work"],
-            ["May, a long name", "Captured May 31, 2026", "Presentation for the quarterly review"],
-            ["December", "Captured Dec 7, 2026", "Home"]
-        ])
-    }
-
-    function test_cardTextsFitTheNarrowestColumn(data) {
-        const width = show(viewComponent, "profileCard_Home").minimumColumnWidth
-        const card = createTemporaryObject(cardComponent, testCase, { width: width, name: data.name,
-                                                                      capturedText: data.date })
-        const date = settled(child(card, "subtitleText"))
-        compare(date.lineCount, 1)
-        verify(date.implicitWidth <= date.width, date.implicitWidth + " > " + date.width)
-        const title = child(card, "titleText")
-        verify(title.mapToItem(card, title.width, 0).x <= child(card, "profileMenu").mapToItem(card, 0, 0).x)
     }
 }
