@@ -117,11 +117,6 @@ TestCase {
         mouseMove(Window.contentItem, x, y)
     }
 
-    // In notches of the wheel: 120 is one, positive turns away from the user.
-    function wheelAt(x, y, angle) {
-        mouseWheel(Window.contentItem, x, y, 0, angle)
-    }
-
     // What a person could press: shown, enabled, and with a signal a press sends.
     function isControl(item) {
         return item.visible && item.enabled && item.width > 0

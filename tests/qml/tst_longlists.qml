@@ -111,30 +111,6 @@ ScreenTestCase {
         compare(last.objectName, data.prefix + data.rowName(data.model.get(records - 1)))
     }
 
-    // Rows made before an edit show the record at their place afterwards, wherever the edit was.
-    function test_rowsFollowEditsWhileScrolled() {
-        const view = open(screens()[0])
-        view.positionViewAtIndex(700, GridView.Beginning)
-        settled(view)
-        const renamed = DockViewModel.profiles.get(702)
-        const removedAbove = DockViewModel.profiles.get(690)
-        DockViewModel.renameProfile(renamed.profileId, "Renamed while scrolled")
-        DockViewModel.deleteProfile(removedAbove.profileId)
-        idle()
-        settled(view)
-        compare(DockViewModel.profiles.count, records - 1)
-        const first = view.indexAt(view.width / 2, view.contentY + 1)
-        const last = view.indexAt(view.width / 2, view.contentY + view.height - 1)
-        verify(first >= 0 && last > first + 3, "rows " + first + " to " + last + " in view")
-        for (let index = first; index <= last; ++index) {
-            const row = view.itemAtIndex(index)
-            verify(row, "no row " + index)
-            compare([row.profileId, row.name], [DockViewModel.profiles.get(index).profileId,
-                                                DockViewModel.profiles.get(index).name], "row " + index)
-        }
-        compare(view.itemAtIndex(701).name, "Renamed while scrolled")
-    }
-
     // The schedule editor offers every profile, yet makes only the rows in view, and Tab walks
     // them all in order.
     function test_scheduleEditorOffersEveryProfile() {

@@ -24,8 +24,9 @@ ScreenTestCase {
     }
 
     // Each surface opens over a screen full of controls, from the keyboard where a control opens it:
-    // the screen's section, the control (none for the alert, raised by a failure, and for the rename
-    // sheet, opened from a menu that is gone by then) and the popup that then owns the pointer.
+    // the screen's section, the control (none for the alert, raised by a failure) and the popup that
+    // then owns the pointer. The rename sheet and the restore confirmation are built as the capture
+    // sheet and the reset confirmation are.
     readonly property var surfaces: ({
         "error alert": {
             section: "dashboard",
@@ -37,11 +38,6 @@ ScreenTestCase {
             opener: screen => child(screen, "captureButton"),
             popup: screen => child(screen, "captureSheet")
         },
-        "rename sheet": {
-            section: "profiles",
-            raise: screen => child(screen, "renameDialog").openFor(DockViewModel.profiles.get(4).profileId, "Profile 04"),
-            popup: screen => child(screen, "renameDialog")
-        },
         "schedule editor": {
             section: "schedules",
             opener: screen => child(screen, "addScheduleButton"),
@@ -51,11 +47,6 @@ ScreenTestCase {
             section: "backup",
             opener: screen => child(screen, "resetButton"),
             popup: screen => child(screen, "resetConfirmation")
-        },
-        "restore confirmation": {
-            section: "backup",
-            opener: screen => child(child(screen, "backupRow_com.apple.dock.backup.20250305-000001.plist"), "restoreButton"),
-            popup: screen => child(screen, "restoreConfirmation")
         },
         "card menu": {
             section: "profiles",
@@ -120,7 +111,6 @@ ScreenTestCase {
         verify(points.length > 0, "no point lies over a control")
         const gestures = {
             "hover": point => hoverAt(point.x, point.y),
-            "wheel": point => wheelAt(point.x, point.y, -360),
             "drag": point => dragAt(point.x, point.y, 0, 80),
             "click": point => clickAt(point.x, point.y),
             "double click": point => doubleClickAt(point.x, point.y)
