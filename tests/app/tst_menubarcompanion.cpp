@@ -119,26 +119,6 @@ private Q_SLOTS:
         item(menu, u"Quit Berthwise"_s)->trigger();
         QCOMPARE(quit.count(), 1);
     }
-
-    void autoHideWritesThroughPerformAndFollowsTheViewModel() {
-        start();
-        QAction* autoHide = item(*m_companion->menu(), u"Auto-hide Dock"_s);
-        QVERIFY(!autoHide->isChecked());
-
-        autoHide->trigger();
-        QVERIFY(m_viewModel->isAutoHideEnabled());
-        QVERIFY(m_viewModel->isWorking());
-        waitUntilIdle();
-        QCOMPARE(m_home->recordedScripts(),
-                 QStringList{u"defaults write com.apple.dock autohide -bool true\nkillall Dock"_s});
-
-        // A change made in the window shows in the menu and writes nothing more from here.
-        m_home->clearRecords();
-        m_viewModel->setIsAutoHideEnabled(false);
-        QVERIFY(!autoHide->isChecked());
-        QVERIFY(!m_viewModel->isWorking());
-        QVERIFY(m_home->recordedScripts().isEmpty());
-    }
 };
 
 QTEST_MAIN(TestMenuBarCompanion)

@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "Columns.h"
-#include "state/BackupListModel.h"
-#include "state/DisplayText.h"
-#include "state/PresetListModel.h"
 #include "state/ProfileListModel.h"
 
 #include <QAbstractItemModelTester>
@@ -37,8 +34,6 @@ class ListModelsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-
     void rowsFollowANewListById_data() {
         columns<QStringList, QStringList, QStringList>("before", "after", "steps");
         const QStringList ab{u"a:A"_s, u"b:B"_s};
@@ -82,25 +77,6 @@ private Q_SLOTS:
         for (const DockProfile& profile : profilesFrom(after))
             names.append(profile.name);
         QCOMPARE(column(model, u"name"_s), names);
-    }
-
-    void rolesCarryTheTextsTheScreensShow() {
-        // Clean Minimal, Developer Mode, Presentation Mode, Full Power.
-        PresetListModel presets;
-        QCOMPARE(presets.get(0).value(u"badges"_s).toStringList(),
-                 (QStringList{u"Size 42px"_s, u"Bottom"_s}));
-        QCOMPARE(presets.get(1).value(u"badges"_s).toStringList(),
-                 (QStringList{u"Size 38px"_s, u"Left"_s, u"Auto-hide"_s}));
-
-        BackupListModel backups;
-        backups.setPaths({u"/b/com.apple.dock.backup.20250314-093005.plist"_s, u"/b/my backup.plist"_s,
-                          u"/b/com.apple.dock.backup.2025xx14-093005.plist"_s});
-        QCOMPARE(column(backups, u"displayName"_s),
-                 (QStringList{u"Mar 14, 2025 at 09:30:05"_s, u"my backup"_s,
-                              u"com.apple.dock.backup.2025xx14-093005"_s}));
-        QCOMPARE(backups.get(1).value(u"fileName"_s), u"my backup.plist"_s);
-        QCOMPARE(DisplayText::mediumDate(QDate(2025, 3, 14), QLocale(QLocale::French, QLocale::France)),
-                 u"14 mars 2025"_s);
     }
 };
 
