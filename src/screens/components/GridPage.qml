@@ -58,15 +58,8 @@ GridView {
 
     footer: PageSection {}
 
-    RowFocus {
+    RecordViewUpkeep {
         view: page
-    }
-
-    KeepInView {
-        flickable: page
-    }
-
-    ScreenAppearance {
         onAppeared: page.appeared()
     }
 }

@@ -52,15 +52,8 @@ ListView {
 
     footer: PageSection {}
 
-    RowFocus {
+    RecordViewUpkeep {
         view: page
-    }
-
-    KeepInView {
-        flickable: page
-    }
-
-    ScreenAppearance {
         onAppeared: page.appeared()
     }
 }
