@@ -119,6 +119,18 @@ private Q_SLOTS:
         item(menu, u"Quit Berthwise"_s)->trigger();
         QCOMPARE(quit.count(), 1);
     }
+
+    // The item writes through the view model; a change made in the window only shows in it.
+    void autoHideItemWritesOnceAndFollowsTheWindow() {
+        start();
+        QAction* autoHide = item(*m_companion->menu(), u"Auto-hide Dock"_s);
+        autoHide->trigger();
+        waitUntilIdle();
+        m_viewModel->setIsAutoHideEnabled(false);
+        QVERIFY(!autoHide->isChecked() && !m_viewModel->isWorking());
+        QCOMPARE(m_home->recordedScripts(),
+                 QStringList{u"defaults write com.apple.dock autohide -bool true\nkillall Dock"_s});
+    }
 };
 
 QTEST_MAIN(TestMenuBarCompanion)
